@@ -1,0 +1,50 @@
+// Board drawing against the GameScreen interface, so the order of fills and
+// of random draws can be checked without a window.
+#include "cave/draw_cave.h"
+
+#include <cmath>
+
+#include "game/game_screen.h"
+#include "game/random.h"
+#include "game/zupi.h"
+
+namespace zupi {
+namespace {
+
+constexpr int kCell = 200;  // twips
+constexpr Colour kBlack = RGB(0, 0, 0);
+constexpr Colour kGoalYellow = RGB(255, 255, 128);
+
+}  // namespace
+
+void DrawCave() {
+  GameScreen* board = CurrentGameScreen();
+  if (board == nullptr) return;
+  board->SetBoardBackColor(kBlack);
+  if (IsDark) board->SetBoardForeColor(kBlack);
+  for (int x = 0; x < kBoardColumns; ++x) {
+    for (int y = 0; y < kBoardRows; ++y) {
+      if (CaveMap(x, y) == 0) continue;
+      board->FillBoardBox(kCell * x, kCell * y, kCell * x + kCell, kCell * y + kCell);
+      if (x == 19) board->FillBoardBoxIn(3800, kCell * y, 4000, kCell * y + kCell, kGoalYellow);
+    }
+  }
+}
+
+void FlickerLight() {
+  if (IsDark) return;
+  const float r = Rnd();
+  // nearbyint rounds halves to even in the default rounding mode.
+  const int d = static_cast<int>(std::nearbyint(100.0 + 30.0 * static_cast<double>(r)));
+  if (GameScreen* board = CurrentGameScreen()) board->SetBoardForeColor(RGB(d + 10, d, d));
+  DrawCave();
+}
+
+void RousokuTimerTick() {
+  FlickerLight();
+  int candle = kCandleUnlit;
+  if (!IsDark) candle = static_cast<int>(std::floor(static_cast<double>(Rnd()) * 2)) + 1;
+  if (GameScreen* screen = CurrentGameScreen()) screen->ShowRousoku(candle);
+}
+
+}  // namespace zupi

@@ -1,0 +1,21 @@
+// The board drawing and the candle light: DrawCave paints CaveMap on the
+// board, FlickerLight gives a lit passage a new candle colour on every tick,
+// and RousokuTimerTick is what the game window's 250 ms timer runs.
+#pragma once
+
+namespace zupi {
+
+// Wipes the board black and fills every passage cell in the board's current
+// foreground colour (black in a dark stage), each goal cell of column 19
+// again in light yellow. Column by column, top row first.
+void DrawCave();
+
+// In a lit stage: one draw picks the passage colour (d + 10, d, d) with
+// d = 100..130, then the board is repainted. In a dark stage: nothing.
+void FlickerLight();
+
+// The candle timer's tick: FlickerLight, then the unlit candle in a dark
+// stage, or one of the two flames chosen by a second draw in a lit stage.
+void RousokuTimerTick();
+
+}  // namespace zupi

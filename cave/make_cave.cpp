@@ -1,0 +1,126 @@
+// The four diggers. Each comment states the rule a digger keeps; the order of
+// the random draws is part of the rule, since a scripted sequence must give
+// the same cave every time.
+#include "cave/make_cave.h"
+
+#include <cmath>
+
+#include "game/random.h"
+
+namespace zupi {
+namespace {
+
+constexpr Integer kPassage = -1;
+constexpr Integer kStartRow = 5;
+constexpr Integer kGoalColumn = 19;
+// A pro walk that needs more draws than this is abandoned and dug again.
+constexpr Integer kProDrawLimit = 500;
+
+void Dig(int x, int y) { CaveMap(x, y) = kPassage; }
+
+// Floor of r * n, computed exactly (r has 24 bits, so the double product is exact).
+Integer FloorTimes(float r, int n) {
+  return static_cast<Integer>(std::floor(static_cast<double>(r) * n));
+}
+
+void ClearBoard() {
+  for (int x = 0; x < kBoardColumns; ++x)
+    for (int y = 0; y < kBoardRows; ++y) CaveMap(x, y) = 0;
+}
+
+// Row 5 to a random turn column 10..19, one row up or down there, then
+// straight on to the goal column. Exactly two draws.
+void DigBeginner() {
+  const Integer turn = FloorTimes(Rnd(), 10) + 10;
+  Integer y = kStartRow;
+  for (Integer x = 0; x <= kGoalColumn; ++x) {
+    if (x == turn) {
+      const float r = Rnd();
+      Dig(x, y);
+      y = (r < 0.5f) ? 4 : 6;
+    }
+    Dig(x, y);
+  }
+}
+
+// One cell per column that shifts a row with probability `shift`. A move up
+// from row 0 lands on row 1, a move down from row 9 on row 8, so both the
+// edge row and its neighbour are dug. One draw per column plus one per move.
+void DigDrifting(float shift) {
+  Integer y = kStartRow;
+  for (Integer x = 0; x <= kGoalColumn; ++x) {
+    if (Rnd() < shift) {
+      const float r = Rnd();
+      Dig(x, y);
+      if (r < 0.5f) {
+        --y;
+        if (y < 0) y = 1;
+      } else {
+        ++y;
+        if (y > 9) y = 8;
+      }
+    }
+    Dig(x, y);
+  }
+}
+
+// A self-avoiding walk in four directions from (0, 5). Up needs y > 1, so row
+// 0 is never dug. An attempt whose walker has not entered the goal column
+// within 500 draws is thrown away, even when draw 501 carries it there.
+//
+// The step is written without branches: the direction is random, so a
+// switch would mispredict on almost every draw, and this loop runs about
+// 5,700 times per cave. A step that leaves its limits is aimed at the
+// walker's own cell, which is passage, so the rock test refuses it too.
+void DigPro() {
+  // Directions 0 right, 1 left, 2 up, 3 down, with the limit each one keeps:
+  // x > minX, y > minY, y < maxY (right needs none: x + 1 is at most 19).
+  static constexpr Integer kDx[4] = {1, -1, 0, 0};
+  static constexpr Integer kDy[4] = {0, 0, -1, 1};
+  static constexpr Integer kMinX[4] = {-1, 0, -1, -1};
+  static constexpr Integer kMinY[4] = {-1, -1, 1, -1};
+  static constexpr Integer kMaxY[4] = {10, 10, 10, 9};
+
+  Integer n = 1000;  // above the limit, so at least one attempt runs
+  while (n > kProDrawLimit) {
+    n = 0;
+    ClearBoard();
+    Integer x = 0;
+    Integer y = kStartRow;
+    Dig(x, y);
+    while (x < kGoalColumn) {
+      const Integer d = FloorTimes(Rnd(), 4);
+      const bool inLimits = (x > kMinX[d]) & (y > kMinY[d]) & (y < kMaxY[d]);
+      const Integer tx = inLimits ? static_cast<Integer>(x + kDx[d]) : x;
+      const Integer ty = inLimits ? static_cast<Integer>(y + kDy[d]) : y;
+      const bool rock = CaveMap(tx, ty) == 0;
+      x = rock ? tx : x;
+      y = rock ? ty : y;
+      Dig(x, y);  // re-digging the walker's own cell changes nothing
+      ++n;
+      if (n > kProDrawLimit) break;
+    }
+  }
+}
+
+}  // namespace
+
+void MakeCave(Integer difficulty) {
+  ClearBoard();
+  switch (difficulty) {
+    case kBeginner: DigBeginner(); break;
+    case kIntermediate: DigDrifting(0.2f); break;
+    case kAdvanced: DigDrifting(0.4f); break;
+    case kPro: DigPro(); break;
+    default: break;  // nothing to dig: the board stays rock
+  }
+}
+
+Integer DifficultyForLevel(Integer level) {
+  if (level <= 3) return kBeginner;
+  if (level <= 6) return kIntermediate;
+  if (level <= 9) return kAdvanced;
+  return kPro;
+}
+
+}  // namespace zupi

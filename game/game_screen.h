@@ -1,0 +1,65 @@
+// What the game logic asks of the game window, Form1, while a game runs:
+// drawing on the board, moving the icon, swapping the portrait and candle
+// pictures and colouring the lamps. The Qt window fills this in and installs
+// itself while it is loaded; tests put a recorder in its place. With nothing
+// installed every request is dropped, so the logic never needs a display.
+#pragma once
+
+#include <cstdint>
+
+#include "game/zupi.h"
+
+namespace zupi {
+
+// A colour in the 0x00BBGGRR form that the game stores.
+using Colour = std::int32_t;
+
+constexpr Colour RGB(int red, int green, int blue) {
+  return static_cast<Colour>(red | (green << 8) | (blue << 16));
+}
+constexpr int RedOf(Colour c) { return c & 0xFF; }
+constexpr int GreenOf(Colour c) { return (c >> 8) & 0xFF; }
+constexpr int BlueOf(Colour c) { return (c >> 16) & 0xFF; }
+
+inline constexpr Colour kGreen = 65280;  // a lamp with life left
+inline constexpr Colour kRed = 255;      // a lamp lost to a bump
+
+// Indexes of the portrait pictures (imgZupiSRC).
+inline constexpr int kZupiNormal = 0;
+inline constexpr int kZupiStartled = 1;
+inline constexpr int kZupiHurt = 2;
+inline constexpr int kZupiWink = 3;
+// Indexes of the candle pictures (ImgRouSRC).
+inline constexpr int kCandleUnlit = 0;
+
+class GameScreen {
+ public:
+  virtual ~GameScreen() = default;
+
+  // Picture1, the board; coordinates in twips from its top-left corner.
+  // Setting the background colour wipes everything drawn before.
+  virtual void SetBoardBackColor(Colour colour) = 0;
+  virtual void SetBoardForeColor(Colour colour) = 0;
+  // Fills the box between two corners, outline and inside in the current
+  // foreground colour.
+  virtual void FillBoardBox(int x1, int y1, int x2, int y2) = 0;
+  // The same in the given colour; the foreground colour is not changed.
+  virtual void FillBoardBoxIn(int x1, int y1, int x2, int y2, Colour colour) = 0;
+
+  // imgZupiIcon, the player's icon on the board (twips).
+  virtual void SetIconLeft(int twips) = 0;
+  virtual void SetIconTop(int twips) = 0;
+
+  // imgZupi takes the picture of imgZupiSRC(index), 0 to 3.
+  virtual void ShowZupi(int index) = 0;
+  // ImgRousoku takes the picture of ImgRouSRC(index), 0 to 2.
+  virtual void ShowRousoku(int index) = 0;
+  // SafeLight(index), 0 to 2, gets the fill colour.
+  virtual void SetSafeLight(int index, Colour colour) = 0;
+};
+
+// The loaded game window, or nullptr when none is loaded.
+GameScreen* CurrentGameScreen();
+void SetGameScreen(GameScreen* screen);
+
+}  // namespace zupi

@@ -1,0 +1,58 @@
+// The rules of a step. Every key that gets past the IsRunning test, even one
+// that moves nothing, is answered on the cell it leaves the player on:
+// a step, the goal, or a bump that puts the player back.
+#include "player/move_by_key.h"
+
+#include "game/game_screen.h"
+#include "game/qo_wav.h"
+
+namespace zupi {
+
+void PlaceIcon(Integer x, Integer y) {
+  GameScreen* screen = CurrentGameScreen();
+  if (screen == nullptr) return;
+  screen->SetIconLeft(static_cast<Integer>(200 * x));
+  screen->SetIconTop(static_cast<Integer>(200 * y));
+}
+
+void MoveByKey(Integer keyCode) {
+  const Integer oldX = PosX;
+  const Integer oldY = PosY;
+  if (!IsRunning) return;
+
+  switch (keyCode) {
+    case kKeyEscape: IsRunning = false; break;
+    case kKeyLeft: if (PosX > 0) --PosX; break;
+    case kKeyUp: if (PosY > 0) --PosY; break;
+    case kKeyRight: ++PosX; break;  // column 19 is either the goal or rock
+    case kKeyDown: if (PosY < 9) ++PosY; break;
+    default: break;
+  }
+
+  GameScreen* screen = CurrentGameScreen();
+  if (CaveMap(PosX, PosY) != 0) {
+    if (PosX == 19) {
+      if (screen) screen->ShowZupi(kZupiWink);
+      PlayWave("pororin.wav");
+      StageResult = kStageGoal;
+      IsRunning = false;
+    } else {
+      if (screen) screen->ShowZupi(kZupiNormal);
+      PlayWave("zupiwlk.wav");
+    }
+  } else {
+    if (screen) screen->ShowZupi(kZupiHurt);
+    PlayWave("dong.wav");
+    ++HitCount;
+    if (screen) screen->SetSafeLight(HitCount - 1, kRed);
+    if (HitCount > 2) {
+      StageResult = kStageCrashed;
+      IsRunning = false;
+    }
+    PosX = oldX;
+    PosY = oldY;
+  }
+  PlaceIcon(PosX, PosY);
+}
+
+}  // namespace zupi

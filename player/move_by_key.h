@@ -1,0 +1,24 @@
+// Keyboard movement: every key-down on the board becomes one step through the
+// cave, a bump into rock (which costs a lamp) or the goal. MoveByKey also ends
+// the stage, through StageResult and IsRunning, on the goal, the third bump or
+// Escape.
+#pragma once
+
+#include "game/zupi.h"
+
+namespace zupi {
+
+// The key codes the board passes on (the platform's virtual-key codes).
+inline constexpr Integer kKeyEscape = 27;
+inline constexpr Integer kKeyLeft = 37;
+inline constexpr Integer kKeyUp = 38;
+inline constexpr Integer kKeyRight = 39;
+inline constexpr Integer kKeyDown = 40;
+
+// Handles one key-down. Does nothing at all while IsRunning is false.
+void MoveByKey(Integer keyCode);
+
+// Puts the player's icon on cell (x, y): left edge first, then top edge.
+void PlaceIcon(Integer x, Integer y);
+
+}  // namespace zupi

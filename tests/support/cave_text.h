@@ -1,0 +1,35 @@
+// Caves as text, one string per board row ('#' passage, '.' rock), so tests
+// can state a whole expected cave at a glance and print a readable diff.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/zupi.h"
+
+namespace zupi::test {
+
+inline std::vector<std::string> CaveRows() {
+  std::vector<std::string> rows;
+  for (int y = 0; y < kBoardRows; ++y) {
+    std::string row;
+    for (int x = 0; x < kBoardColumns; ++x) row += CaveMap(x, y) != 0 ? '#' : '.';
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+inline std::string CaveText() {
+  std::string text;
+  for (const auto& row : CaveRows()) text += row + '\n';
+  return text;
+}
+
+// Loads a cave drawn as text into CaveMap (the board part only).
+inline void SetCave(const std::vector<std::string>& rows) {
+  for (int y = 0; y < kBoardRows; ++y)
+    for (int x = 0; x < kBoardColumns; ++x)
+      CaveMap(x, y) = (y < static_cast<int>(rows.size()) && rows[y][x] == '#') ? -1 : 0;
+}
+
+}  // namespace zupi::test
