@@ -1,0 +1,292 @@
+// The rules of play without a window: every key's answer (portrait, sound,
+// lamps, icon), how a stage ends, the board drawing order and colours, and
+// the random draws that the candle takes. A fuzz run over random caves and
+// keys checks the state's invariants after every key.
+#include <QtTest>
+
+#include "cave/draw_cave.h"
+#include "cave/make_cave.h"
+#include "game/random.h"
+#include "player/move_by_key.h"
+#include "tests/support/cave_text.h"
+#include "tests/support/recorders.h"
+#include "tests/support/scripted_random.h"
+
+using namespace zupi;
+using zupi::test::RecordingScreen;
+using zupi::test::RecordingSpeaker;
+using zupi::test::ScriptedRandom;
+using zupi::test::SetCave;
+
+namespace {
+
+// A cave with a dead end up from the start and a goal at (19, 5).
+const std::vector<std::string> kCorridor = {
+    "....................", "....................", "....................",
+    "....................", "#...................", "####################",
+    "....................", "....................", "....................",
+    "...................."};
+
+void StartStage(int x = 0, int y = 5) {
+  PosX = static_cast<Integer>(x);
+  PosY = static_cast<Integer>(y);
+  HitCount = 0;
+  StageResult = 0;
+  IsRunning = true;
+}
+
+}  // namespace
+
+class RulesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    ResetGameState();
+    SetCave(kCorridor);
+  }
+
+  void keysAnswerOnTheCellTheyLeave_data();
+  void keysAnswerOnTheCellTheyLeave();
+  void bumpsCostLampsAndTheThirdEndsTheStage();
+  void goalEndsTheStageOnColumn19();
+  void rightIntoRockOnColumn19IsABump();
+  void keysAreIgnoredWhenNotRunning();
+  void fuzzKeepsTheInvariants();
+
+  void drawCavePaintsColumnByColumn();
+  void darkStagePaintsBlackAndTicksDoNothing();
+  void litTickPicksColourThenCandle_data();
+  void litTickPicksColourThenCandle();
+};
+
+void RulesTest::keysAnswerOnTheCellTheyLeave_data() {
+  QTest::addColumn<int>("startX");
+  QTest::addColumn<int>("startY");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("endX");
+  QTest::addColumn<int>("endY");
+  QTest::addColumn<int>("picture");
+  QTest::addColumn<QString>("sound");
+  QTest::addColumn<bool>("running");
+
+  QTest::newRow("right steps on") << 0 << 5 << 39 << 1 << 5 << 0 << "zupiwlk.wav" << true;
+  QTest::newRow("up into the dead end") << 0 << 5 << 38 << 0 << 4 << 0 << "zupiwlk.wav" << true;
+  QTest::newRow("left at column 0 stays") << 0 << 5 << 37 << 0 << 5 << 0 << "zupiwlk.wav" << true;
+  QTest::newRow("space answers in place") << 3 << 5 << 32 << 3 << 5 << 0 << "zupiwlk.wav" << true;
+  QTest::newRow("escape answers, then ends") << 3 << 5 << 27 << 3 << 5 << 0 << "zupiwlk.wav" << false;
+  QTest::newRow("down into rock bumps back") << 3 << 5 << 40 << 3 << 5 << 2 << "dong.wav" << true;
+  QTest::newRow("left steps back") << 3 << 5 << 37 << 2 << 5 << 0 << "zupiwlk.wav" << true;
+  QTest::newRow("right onto the goal") << 18 << 5 << 39 << 19 << 5 << 3 << "pororin.wav" << false;
+}
+
+void RulesTest::keysAnswerOnTheCellTheyLeave() {
+  QFETCH(int, startX);
+  QFETCH(int, startY);
+  QFETCH(int, key);
+  RecordingScreen screen;
+  RecordingSpeaker speaker;
+  StartStage(startX, startY);
+
+  MoveByKey(static_cast<Integer>(key));
+
+  QFETCH(int, endX);
+  QFETCH(int, endY);
+  QFETCH(int, picture);
+  QFETCH(QString, sound);
+  QFETCH(bool, running);
+  QCOMPARE(PosX, endX);
+  QCOMPARE(PosY, endY);
+  QCOMPARE(screen.zupi, picture);
+  QCOMPARE(speaker.played, std::vector<std::string>{sound.toStdString()});
+  QCOMPARE(IsRunning, running);
+  QCOMPARE(screen.iconLeft, 200 * endX);  // the icon is placed again in every case
+  QCOMPARE(screen.iconTop, 200 * endY);
+}
+
+void RulesTest::bumpsCostLampsAndTheThirdEndsTheStage() {
+  RecordingScreen screen;
+  RecordingSpeaker speaker;
+  StartStage(2, 5);
+  for (int bump = 1; bump <= 3; ++bump) {
+    QVERIFY(IsRunning);
+    MoveByKey(kKeyDown);
+    QCOMPARE(HitCount, bump);
+    QCOMPARE(screen.RedLamps(), bump);
+    QCOMPARE(screen.lamps[static_cast<std::size_t>(bump - 1)], kRed);  // lamps go left to right
+  }
+  QVERIFY(!IsRunning);
+  QCOMPARE(StageResult, kStageCrashed);
+  QCOMPARE(PosX, 2);  // left on the last passage cell
+  QCOMPARE(PosY, 5);
+  QCOMPARE(screen.zupi, kZupiHurt);
+}
+
+void RulesTest::goalEndsTheStageOnColumn19() {
+  RecordingScreen screen;
+  RecordingSpeaker speaker;
+  StartStage();
+  for (int i = 0; i < 19; ++i) MoveByKey(kKeyRight);
+  QCOMPARE(StageResult, kStageGoal);
+  QVERIFY(!IsRunning);
+  QCOMPARE(screen.iconLeft, 3800);  // the icon stays on the goal
+  QCOMPARE(speaker.Last(), std::string("pororin.wav"));
+  QCOMPARE(speaker.played.size(), std::size_t{19});
+}
+
+void RulesTest::rightIntoRockOnColumn19IsABump() {
+  SetCave({"....................", "....................", "....................",
+           "....................", "...................#", "###################.",
+           "....................", "....................", "....................",
+           "...................."});
+  RecordingScreen screen;
+  RecordingSpeaker speaker;
+  StartStage(18, 5);
+  MoveByKey(kKeyRight);
+  QCOMPARE(StageResult, Integer{0});
+  QCOMPARE(HitCount, Integer{1});
+  QCOMPARE(PosX, 18);
+  QVERIFY(IsRunning);
+}
+
+void RulesTest::keysAreIgnoredWhenNotRunning() {
+  RecordingScreen screen;
+  RecordingSpeaker speaker;
+  StartStage(3, 5);
+  IsRunning = false;
+  for (Integer key : {kKeyLeft, kKeyRight, kKeyDown, kKeyUp, kKeyEscape, Integer{65}})
+    MoveByKey(key);
+  QCOMPARE(PosX, 3);
+  QCOMPARE(HitCount, Integer{0});
+  QVERIFY(speaker.played.empty());
+  QCOMPARE(screen.zupi, -1);
+}
+
+void RulesTest::fuzzKeepsTheInvariants() {
+  RecordingScreen screen;
+  RecordingSpeaker speaker;
+  SeedRandom(4242);
+  std::uint32_t seed = 17;
+  auto next = [&seed](std::uint32_t n) {
+    seed = seed * 1664525u + 1013904223u;
+    return (seed >> 12) % n;
+  };
+  const Integer arrows[] = {kKeyLeft, kKeyUp, kKeyRight, kKeyDown};
+  const Integer others[] = {kKeyEscape, 32, 16, 65, 13, 9};
+  long keys = 0, goals = 0;
+  for (int cave = 0; cave < 2000; ++cave) {
+    MakeCave(static_cast<Integer>(1 + cave % 4));
+    screen.lamps = {kGreen, kGreen, kGreen};
+    StartStage();
+    while (IsRunning) {
+      // Mostly a wander along the passage (so goals are reached), sometimes
+      // any arrow (bumps), rarely another key or Escape.
+      Integer key = arrows[next(4)];
+      const auto roll = next(1000);
+      if (roll < 2) {
+        key = others[next(std::size(others))];
+      } else if (roll < 900) {
+        const int dx[] = {-1, 0, 1, 0}, dy[] = {0, -1, 0, 1};
+        for (int tries = 0; tries < 8; ++tries) {
+          const auto i = next(8) < 3 ? 2u : next(4);  // lean right
+          const int nx = PosX + dx[i], ny = PosY + dy[i];
+          if (nx >= 0 && ny >= 0 && ny < 10 && CaveMap(nx, ny) != 0) {
+            key = arrows[i];
+            break;
+          }
+        }
+      }
+      MoveByKey(key);
+      ++keys;
+      QVERIFY(CaveMap(PosX, PosY) != 0);
+      QVERIFY(PosX >= 0 && PosX <= 19 && PosY >= 0 && PosY <= 9);
+      QVERIFY(HitCount >= 0 && HitCount <= 3);
+      QCOMPARE(screen.RedLamps(), static_cast<int>(HitCount));
+      QVERIFY(IsRunning == (StageResult == 0 && HitCount < 3 && key != kKeyEscape));
+      QVERIFY(PosX < 19 || StageResult == kStageGoal);
+    }
+    goals += StageResult == kStageGoal;
+  }
+  for (int y = 0; y < kCaveRows; ++y) QCOMPARE(CaveMap(20, y), Integer{0});
+  for (int x = 0; x < kCaveColumns; ++x) QCOMPARE(CaveMap(x, 10), Integer{0});
+  QVERIFY2(goals > 200, "the wander reaches goals, so that branch is exercised");
+  QVERIFY(keys > 20000);
+}
+
+void RulesTest::drawCavePaintsColumnByColumn() {
+  SetCave({"....................", "....................", "....................",
+           "....................", "...................#", "###################.",
+           "...................#", "....................", "....................",
+           "...................."});
+  RecordingScreen screen;
+  screen.foreColour = RGB(1, 2, 3);
+  DrawCave();
+  QCOMPARE(screen.backColour, RGB(0, 0, 0));
+  QCOMPARE(screen.wipes, 1);
+  QCOMPARE(screen.fills.size(), std::size_t{19 + 2 * 2});
+  QCOMPARE(screen.fills.front(), (RecordingScreen::Fill{0, 1000, 200, 1200, RGB(1, 2, 3)}));
+  // Column 19, top down, each passage square followed by its goal square.
+  const std::vector<RecordingScreen::Fill> goalColumn(screen.fills.end() - 4, screen.fills.end());
+  const Colour yellow = RGB(255, 255, 128);
+  QCOMPARE(goalColumn, (std::vector<RecordingScreen::Fill>{{3800, 800, 4000, 1000, RGB(1, 2, 3)},
+                                                           {3800, 800, 4000, 1000, yellow},
+                                                           {3800, 1200, 4000, 1400, RGB(1, 2, 3)},
+                                                           {3800, 1200, 4000, 1400, yellow}}));
+  QCOMPARE(screen.foreColour, RGB(1, 2, 3));  // a lit stage keeps whatever colour the board had
+
+  SetCave({});  // all rock: a black board with nothing on it
+  DrawCave();
+  QVERIFY(screen.fills.empty());
+}
+
+void RulesTest::darkStagePaintsBlackAndTicksDoNothing() {
+  RecordingScreen screen;
+  screen.foreColour = RGB(120, 110, 110);
+  IsDark = true;
+  DrawCave();
+  QCOMPARE(screen.foreColour, RGB(0, 0, 0));
+  const auto fills = screen.fills;
+  const auto draws = RandomDrawCount();
+  for (int i = 0; i < 5; ++i) RousokuTimerTick();
+  QCOMPARE(RandomDrawCount(), draws);
+  QCOMPARE(screen.fills, fills);
+  QCOMPARE(screen.wipes, 1);
+  QCOMPARE(screen.rousoku, kCandleUnlit);
+
+  // Back in a lit stage the passage is black until the first tick.
+  IsDark = false;
+  DrawCave();
+  QCOMPARE(screen.fills.front().colour, RGB(0, 0, 0));
+  ScriptedRandom random{0.0f, 0.0f};
+  RousokuTimerTick();
+  QCOMPARE(screen.fills.front().colour, RGB(110, 100, 100));
+}
+
+void RulesTest::litTickPicksColourThenCandle_data() {
+  QTest::addColumn<float>("colourDraw");
+  QTest::addColumn<float>("candleDraw");
+  QTest::addColumn<int>("d");
+  QTest::addColumn<int>("candle");
+  QTest::newRow("lowest") << 0.0f << 0.0f << 100 << 1;
+  QTest::newRow("highest") << 0.99999994f << 0.99999994f << 130 << 2;
+  QTest::newRow("half rounds up to even 108") << 0.25f << 0.5f << 108 << 2;
+  QTest::newRow("half rounds down to even 122") << 0.75f << 0.49999997f << 122 << 1;
+  QTest::newRow("middle") << 0.5f << 0.3f << 115 << 1;
+}
+
+void RulesTest::litTickPicksColourThenCandle() {
+  QFETCH(float, colourDraw);
+  QFETCH(float, candleDraw);
+  QFETCH(int, d);
+  QFETCH(int, candle);
+  RecordingScreen screen;
+  ScriptedRandom random{colourDraw, candleDraw};
+  RousokuTimerTick();
+  QCOMPARE(random.taken(), std::size_t{2});
+  QCOMPARE(screen.foreColour, RGB(d + 10, d, d));
+  QCOMPARE(screen.rousoku, candle);
+  QCOMPARE(screen.wipes, 1);  // a full repaint on every lit tick
+}
+
+QTEST_APPLESS_MAIN(RulesTest)
+#include "test_rules.moc"
