@@ -1,0 +1,84 @@
+// The title window's layout, its start button and its load and unload.
+#include "screens/form3.h"
+
+#include <QCloseEvent>
+
+#include "game/qo_wav.h"
+#include "game/zupi.h"
+#include "screens/command_button.h"
+#include "screens/fonts.h"
+#include "screens/form_window.h"
+#include "screens/pictures/picture_files.h"
+#include "screens/query_unload.h"
+#include "screens/twips.h"
+
+using zupi::QColorOf;
+using zupi::TwipsRect;
+
+namespace {
+
+Form3* loadedForm3 = nullptr;
+
+// The copyright line; one line, it must fit the label's width.
+const char16_t kCopyright[] = u"© 2026 Grotzel developers";
+
+}  // namespace
+
+Form3::Form3(QWidget* parent) : QWidget(parent) {
+  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6030, 2940, QColorOf(0),
+                         zupi::TitleButtons::CloseOnly});
+  // The copyright line and the button have no font of their own.
+  setFont(zupi::WindowDefaultFont());
+
+  // 60 twips taller than the window: the bottom of the character is cut off.
+  Image1 = new ImageControl(this);
+  Image1->setGeometry(TwipsRect(0, 0, 1500, 3000));
+  Image1->setToolTip(QStringLiteral("このゲームの主人公、霧坂 ズピ"));
+
+  // Reaches 30 twips past the right edge, which cuts off the lettering's
+  // last two columns.
+  Image2 = new ImageControl(this);
+  Image2->setGeometry(TwipsRect(1560, 240, 4500, 1500));
+  Image2->setPicture(zupi::LoadPicture(zupi::Picture::Title));
+  Image2->hide();
+
+  Label1 = new LabelControl(this);
+  Label1->setGeometry(TwipsRect(2520, 1920, 2655, 255));
+  Label1->setCaption(QString::fromUtf16(kCopyright));
+  Label1->setTextColor(QColorOf(12632064));
+  Label1->setHorizontalAlignment(Qt::AlignHCenter);
+  Label1->hide();
+
+  // The only control that takes the focus, so it is first in the tab order.
+  Command1 = zupi::MakeCommandButton(QStringLiteral("&Start Game"),
+                                     TwipsRect(4080, 2400, 1695, 375), this);
+  connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+  Command1->hide();
+}
+
+Form3::~Form3() {
+  if (loadedForm3 == this) loadedForm3 = nullptr;
+}
+
+void Form3::ShowWindow() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void Form3::closeEvent(QCloseEvent* event) { zupi::QueryUnload(event); }
+
+// Ends the title's wait; the sound plays on into the game.
+void Form3::Command1_Click() {
+  zupi::IsRunning = false;
+  zupi::PlayWave("nirorop.wav");
+}
+
+Form3* LoadForm3() {
+  if (loadedForm3 == nullptr) loadedForm3 = new Form3;
+  return loadedForm3;
+}
+
+Form3* LoadedForm3() { return loadedForm3; }
+
+void UnloadForm3() { delete loadedForm3; }

@@ -1,0 +1,3 @@
+# The title and certificate windows, headless.
+grotzel_add_test(test_title_certificate
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_title_certificate.cpp LIBS grotzel_screens)
