@@ -1,10 +1,62 @@
-// The program's entry point.
+// The program's entry point: sets up the toolkit, the sound and the fonts,
+// then hands over to Main, which never returns.
+#include <QApplication>
+#include <QByteArray>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
-#include "game/random.h"
+#include "game/program_cycle.h"
+#include "game/program_end.h"
+#include "game/qo_wav.h"
+#include "game/wave_player.h"
+#include "screens/fonts.h"
+#include "screens/query_unload.h"
 
-int main() {
-  zupi::Randomize();
-  std::puts("Grotzel: the game windows are not built yet; run `make test` for now.");
+namespace {
+
+QByteArray displayTrouble;  // what the platform said before it gave up
+bool applicationStands = false;
+
+// Without a display Qt aborts with advice to reinstall; a player deserves
+// one plain line and an ordinary failure status instead.
+void MessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  const QByteArray text = message.toLocal8Bit();
+  if (type == QtFatalMsg) {
+    const QByteArray reason = displayTrouble.isEmpty() ? text.split('\n').value(0) : displayTrouble;
+    std::fprintf(stderr, "grotzel: cannot open a display: %s\n", reason.constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  // Until the application object stands, whatever the platform says is the
+  // prelude to that failure; keep the first line for it.
+  if (!applicationStands) {
+    if (displayTrouble.isEmpty()) displayTrouble = text.split('\n').value(0).trimmed();
+    return;
+  }
+  // A game has no console: the toolkit's chatter (no sound server, and the
+  // like) is for developers only.
+  if (type >= QtCriticalMsg || qEnvironmentVariableIsSet("GROTZEL_DEBUG"))
+    std::fprintf(stderr, "%s\n", text.constData());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qInstallMessageHandler(MessageHandler);
+  QApplication app(argc, argv);
+  applicationStands = true;
+  QApplication::setApplicationName("grotzel");
+  QApplication::setApplicationDisplayName("Grotzel");
+  QApplication::setApplicationVersion(GROTZEL_VERSION);
+  QApplication::setDesktopFileName("grotzel");
+  QApplication::setQuitOnLastWindowClosed(false);  // the cycle unloads windows itself
+
+  zupi::InstallFontSubstitutes();
+  auto player = std::make_unique<zupi::WavePlayer>();
+  zupi::SetWaveOutput(player.get());
+  zupi::SetQueryUnloadHandler(zupi::CloseRule);
+
+  zupi::Main();
   return 0;
 }

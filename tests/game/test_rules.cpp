@@ -6,6 +6,7 @@
 
 #include "cave/draw_cave.h"
 #include "cave/make_cave.h"
+#include "game/messages.h"
 #include "game/random.h"
 #include "player/move_by_key.h"
 #include "tests/support/cave_text.h"
@@ -58,6 +59,7 @@ class RulesTest : public QObject {
   void darkStagePaintsBlackAndTicksDoNothing();
   void litTickPicksColourThenCandle_data();
   void litTickPicksColourThenCandle();
+  void messagesAreExactToTheByte();
 };
 
 void RulesTest::keysAnswerOnTheCellTheyLeave_data() {
@@ -286,6 +288,21 @@ void RulesTest::litTickPicksColourThenCandle() {
   QCOMPARE(screen.foreColour, RGB(d + 10, d, d));
   QCOMPARE(screen.rousoku, candle);
   QCOMPARE(screen.wipes, 1);  // a full repaint on every lit tick
+}
+
+void RulesTest::messagesAreExactToTheByte() {
+  // CR LF line ends, ASCII spaces and "!", the level in plain decimal.
+  QCOMPARE(StageMessage(3, true),
+           std::string("\xE6\xB4\x9E\xE7\xAA\x9F 3-B\r\n\r\n3-A") +
+               "と同じマップです。\r\n暗いから壁にぶつからないように気をつけて!");
+  QCOMPARE(StageMessage(1, false), std::string("洞窟 1-A\r\n\r\n 初級マップです。"));
+  QCOMPARE(StageMessage(6, false), std::string("洞窟 6-A\r\n\r\n 中級マップです。"));
+  QCOMPARE(StageMessage(9, false), std::string("洞窟 9-A\r\n\r\n 上級マップです。"));
+  QCOMPARE(StageMessage(10, false), std::string("洞窟 10-A\r\n\r\n プロ級マップです。"));
+  QCOMPARE(StageMessage(123, false), std::string("洞窟 123-A\r\n\r\n プロ級マップです。"));
+  QCOMPARE(CertificateText(10),
+           std::string("あなたは10面までたどりついたので\r\n洞窟プロに認定されました。おめでとう!"));
+  QCOMPARE(CertificateText(12).substr(0, 14), std::string("あなたは12"));
 }
 
 QTEST_APPLESS_MAIN(RulesTest)

@@ -1,0 +1,108 @@
+// The real program under a bare X server: the title opens centred, its
+// start button shows only after the pause, Alt+S starts a game, Escape ends
+// it and the title returns; a window manager's close request ends the
+// process with status 0; without a display it says so in one line and
+// exits with 1.
+#include <QtTest>
+
+#include "tests/e2e/x11_probe.h"
+
+using e2e::TopWindow;
+using e2e::X11Probe;
+
+namespace {
+
+const QString kBinary = QString::fromLocal8Bit(qgetenv("GROTZEL_BINARY"));
+
+// Polls until `found` returns a window or `ms` pass.
+template <typename F>
+std::optional<TopWindow> WaitFor(F found, int ms = 10000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    if (auto w = found()) return w;
+    QTest::qWait(20);
+  }
+  return std::nullopt;
+}
+
+std::optional<TopWindow> WindowOfSize(const X11Probe& x, QSize size) {
+  for (const TopWindow& w : x.mappedWindows())
+    if (w.title == "Grotzel" && w.geometry.size() == size) return w;
+  return std::nullopt;
+}
+
+const QSize kTitleSize(402, 196);
+const QSize kGameSize(403, 244);
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void titleGameAndCloseRequest();
+  void noDisplayIsOneLineAndStatus1();
+};
+
+void EndToEndTest::titleGameAndCloseRequest() {
+  X11Probe x;
+  QVERIFY2(x.connected(), "needs an X server (run under xvfb-run)");
+  QTemporaryDir cwd;
+  QProcess game;
+  game.setWorkingDirectory(cwd.path());
+  game.setProcessChannelMode(QProcess::ForwardedChannels);
+  game.start(kBinary, {});
+  QVERIFY(game.waitForStarted());
+
+  auto title = WaitFor([&] { return WindowOfSize(x, kTitleSize); });
+  QVERIFY2(title, "the title window opens");
+  QElapsedTimer sinceTitle;
+  sinceTitle.start();
+  const QRect screen = x.screen();
+  QCOMPARE(title->geometry.left(), (screen.width() - kTitleSize.width()) / 2);
+  QCOMPARE(title->geometry.top(), (screen.height() - kTitleSize.height()) / 2);
+
+  // The start button (4080, 2400 twips) shows on the black window after the pause.
+  const QPoint button(4080 / 15 + 10, 2400 / 15 + 10);
+  QVERIFY(WaitFor([&]() -> std::optional<TopWindow> {
+    return x.pixel(title->id, button.x(), button.y()) != QColor(Qt::black) ? title : std::nullopt;
+  }));
+  QVERIFY2(sinceTitle.elapsed() >= 900, "not before the one-second pause");
+
+  x.focus(title->id);
+  x.key("s", true);
+  auto board = WaitFor([&] { return WindowOfSize(x, kGameSize); });
+  QVERIFY2(board, "Alt+S starts a game");
+  QVERIFY(!WindowOfSize(x, kTitleSize));  // the title is gone
+  x.focus(board->id);
+  QTest::qWait(200);
+  x.key("Escape");
+  auto again = WaitFor([&] { return WindowOfSize(x, kTitleSize); });
+  QVERIFY2(again, "after GAME OVER the title comes back");
+  QVERIFY(!WindowOfSize(x, kGameSize));
+
+  x.requestClose(again->id);
+  QVERIFY2(game.waitForFinished(5000), "a close request ends the program");
+  QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(game.exitCode(), 0);
+}
+
+void EndToEndTest::noDisplayIsOneLineAndStatus1() {
+  QProcess game;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("DISPLAY");
+  env.remove("WAYLAND_DISPLAY");
+  env.remove("QT_QPA_PLATFORM");
+  game.setProcessEnvironment(env);
+  game.start(kBinary, {});
+  QVERIFY(game.waitForFinished(10000));
+  QCOMPARE(game.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
+  QCOMPARE(game.exitCode(), 1);
+  const QString err = QString::fromLocal8Bit(game.readAllStandardError()).trimmed();
+  QVERIFY2(err.startsWith("grotzel: cannot open a display"), qPrintable(err));
+  QCOMPARE(err.count('\n'), 0);
+}
+
+QTEST_GUILESS_MAIN(EndToEndTest)
+#include "test_e2e.moc"
