@@ -3,8 +3,6 @@
 // passes; their number is unchanged.
 #include <QtTest>
 
-#include <functional>
-
 #include "cave/make_cave.h"
 #include "game/messages.h"
 #include "game/pacing.h"
@@ -13,34 +11,16 @@
 #include "game/random.h"
 #include "screens/form1.h"
 #include "tests/support/auto_player.h"
+#include "tests/support/driver.h"
 #include "tests/support/recorders.h"
 
 using namespace zupi;
 using zupi::test::KeyIntoRock;
 using zupi::test::KeyTowardsGoal;
+using zupi::test::Driver;
+using zupi::test::Press;
 
 namespace {
-
-// Runs `step` every millisecond while the game under test waits.
-class Driver : public QObject {
- public:
-  explicit Driver(std::function<void()> step) : step_(std::move(step)) {
-    timer_.setInterval(1);
-    connect(&timer_, &QTimer::timeout, this, [this] { step_(); });
-    timer_.start();
-  }
-
- private:
-  std::function<void()> step_;
-  QTimer timer_;
-};
-
-void Press(Integer code) {
-  static const QHash<Integer, Qt::Key> keys = {{kKeyEscape, Qt::Key_Escape}, {kKeyLeft, Qt::Key_Left},
-                                               {kKeyUp, Qt::Key_Up},         {kKeyRight, Qt::Key_Right},
-                                               {kKeyDown, Qt::Key_Down}};
-  QTest::keyClick(LoadedForm1()->Picture1, keys.value(code, Qt::Key_Space));
-}
 
 // Counts the times "GAME OVER" is shown and hidden, and what the portrait
 // showed meanwhile.
