@@ -130,8 +130,18 @@ Mask Box(QSize size, QRect cells) {
   return out;
 }
 
+QPolygonF MirrorEdges(const QPolygonF& corners, int width) {
+  QPolygonF out;
+  for (const QPointF& p : corners) out << QPointF(width - p.x(), p.y());
+  return out;
+}
+
 Canvas::Canvas(QSize size, QRgb background) : image_(size, QImage::Format_ARGB32) {
   image_.fill(background);
+}
+
+void Canvas::Set(int x, int y, QRgb colour) {
+  if (image_.rect().contains(x, y)) image_.setPixel(x, y, colour);
 }
 
 void Canvas::Fill(const Mask& mask, QRgb colour) {

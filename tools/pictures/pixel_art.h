@@ -10,7 +10,7 @@
 #include <QRect>
 #include <QRgb>
 
-#include <initializer_list>
+#include <span>
 #include <map>
 #include <string_view>
 #include <vector>
@@ -57,11 +57,14 @@ Mask Polygon(QSize size, const QPolygonF& corners);
 // and b given as pixel positions (pixel (3,4) has its centre at (3,4)).
 Mask Capsule(QSize size, QPointF a, QPointF b, double radius);
 Mask Box(QSize size, QRect cells);
+// A polygon in pixel edges reflected onto the other half of a picture
+// `width` pixels wide.
+QPolygonF MirrorEdges(const QPolygonF& corners, int width);
 
 // Characters of a pixel grid mapped to colours; '.' and ' ' leave the
 // picture as it is.
 using Palette = std::map<char, QRgb>;
-using Grid = std::initializer_list<std::string_view>;
+using Grid = std::span<const std::string_view>;
 
 class Canvas {
  public:
@@ -71,6 +74,7 @@ class Canvas {
   const QImage& Image() const { return image_; }
   QRgb Pixel(int x, int y) const { return image_.pixel(x, y); }
 
+  void Set(int x, int y, QRgb colour);  // ignores pixels outside
   void Fill(const Mask& mask, QRgb colour);
   // Colours the outline ring of `mask`, only where `where` allows it.
   void Outline(const Mask& mask, QRgb colour);
