@@ -2,7 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean
+.PHONY: run test bench deps build clean package install screenshots
+PREFIX ?= /usr/local
 
 deps:
 	@./scripts/install-deps
@@ -21,6 +22,15 @@ test: build
 
 bench: build
 	@$(BUILD)/bench/grotzel_bench
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+screenshots: build
+	@cmake --build $(BUILD) --target screenshots
 
 clean:
 	rm -rf $(BUILD)
