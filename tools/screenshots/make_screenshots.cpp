@@ -1,0 +1,111 @@
+// Takes the README's screenshots of the three windows from the real game:
+// runs the program cycle with an automatic player and grabs each window at
+// the moment worth showing — the title, a lit stage, a dark stage after a
+// bump, GAME OVER, and the certificate after a game that reached level 10.
+// Usage: make_screenshots OUTPUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
+#include <cstdio>
+
+#include "game/pacing.h"
+#include "game/program_cycle.h"
+#include "game/program_end.h"
+#include "game/random.h"
+#include "screens/fonts.h"
+#include "screens/form1.h"
+#include "screens/form2.h"
+#include "screens/form3.h"
+#include "screens/query_unload.h"
+#include "tests/support/auto_player.h"
+#include "tests/support/driver.h"
+
+using namespace zupi;
+using namespace zupi::test;
+
+namespace {
+
+QString outDir;
+int saved = 0;
+
+void Save(QWidget* window, const char* name) {
+  const QString path = QDir(outDir).filePath(QString(name) + ".png");
+  if (window->grab().save(path)) {
+    std::printf("%s\n", qPrintable(path));
+    ++saved;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: make_screenshots OUTPUT_DIR\n");
+    return 2;
+  }
+  outDir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(outDir);
+  InstallFontSubstitutes();
+  SetWaitPassLength(std::chrono::milliseconds(1));
+  SetEndAction([] {});
+  SetQueryUnloadHandler(CloseRule);
+  SeedRandom(20261206);
+
+  enum class Shot { Title, Lit, Dark, GameOver, Certificate, Done } next = Shot::Title;
+  QElapsedTimer stageClock;
+  int stepsInLit = 0;
+  Driver driver([&] {
+    if (next == Shot::Done) return;
+    if (Form2* certificate = LoadedForm2()) {
+      if (certificate->Command1->isHidden()) return;
+      Save(certificate, "certificate");
+      next = Shot::Done;
+      CloseByUser(certificate);
+      return;
+    }
+    if (Form3* title = LoadedForm3()) {
+      if (title->Command1->isHidden()) return;
+      if (next == Shot::Title) {
+        Save(title, "title");
+        next = Shot::Lit;
+      }
+      QTest::mouseClick(title->Command1, Qt::LeftButton);
+      return;
+    }
+    Form1* game = LoadedForm1();
+    if (game == nullptr || game->isHidden()) return;
+    if (next == Shot::GameOver && !game->lblGameOver->isHidden()) {
+      Save(game, "game-over");
+      next = Shot::Certificate;
+      return;
+    }
+    if (!IsRunning) return;
+    if (next == Shot::Lit) {
+      // A few steps in, then wait for the candle to light the passage.
+      if (stepsInLit < 6) {
+        ++stepsInLit;
+        Press(KeyTowardsGoal());
+        stageClock.start();
+      } else if (stageClock.elapsed() > 600) {
+        Save(game, "game-lit");
+        next = Shot::Dark;
+      }
+      return;
+    }
+    if (next == Shot::Dark && IsDark) {
+      if (HitCount == 0) {
+        const Integer bump = PosX >= 3 ? KeyIntoRock() : 0;
+        return Press(bump != 0 ? bump : KeyTowardsGoal());
+      }
+      Save(game, "game-dark");
+      next = Shot::GameOver;
+      return Press(kKeyEscape);
+    }
+    if (next == Shot::Certificate && Level == 10) return Press(kKeyEscape);
+    Press(KeyTowardsGoal());
+  });
+  Main();
+  return saved == 5 ? 0 : 1;
+}
