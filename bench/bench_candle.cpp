@@ -1,0 +1,58 @@
+// One lit candle tick on the shown game window with a dug cave: a new passage
+// colour, the whole board repainted into its backing image, and a flame
+// picture. The window's own timer is stopped so that only the ticks called
+// here run; the screen paint that follows a tick is left to the key benchmark.
+#include <QCoreApplication>
+#include <string>
+
+#include "bench/measures.h"
+#include "cave/draw_cave.h"
+#include "cave/make_cave.h"
+#include "game/random.h"
+#include "screens/form1.h"
+
+namespace bench {
+namespace {
+
+constexpr int kRuns = 9;
+constexpr int kTicksPerRun = 200;
+
+// Mean µs per tick over one run, in CPU time of the thread.
+double TimeTicks() {
+  const double start = ThreadCpuNow();
+  for (int i = 0; i < kTicksPerRun; ++i) zupi::RousokuTimerTick();
+  return (ThreadCpuNow() - start) / kTicksPerRun * 1e6;
+}
+
+}  // namespace
+
+std::vector<Row> MeasureCandleTick(Notes& notes) {
+  zupi::ResetGameState();
+  zupi::SeedRandom(4711);
+  Form1* form = LoadForm1();
+  form->ShowWindow();
+  form->rousokuTimer->stop();
+  zupi::IsDark = false;
+  zupi::MakeCave(zupi::kBeginner);
+  zupi::DrawCave();
+  QCoreApplication::processEvents();
+
+  TimeTicks();  // warm-up
+  std::vector<double> runs;
+  for (int run = 0; run < kRuns; ++run) {
+    runs.push_back(TimeTicks());
+    QCoreApplication::processEvents();  // the paints, outside the timing
+  }
+  const int periodMs = form->rousokuTimer->interval();
+  UnloadForm1();
+  zupi::ResetGameState();
+
+  Row row{"candle tick (lit, beginner cave)", Median(runs), "µs", "", kNone, 200};
+  row.reference = std::to_string(periodMs) + " ms period";
+  row.ratio = row.value / (periodMs * 1e3);
+  notes.push_back("candle tick: RousokuTimerTick alone, thread CPU time, mean of " + std::to_string(kTicksPerRun) +
+                  " ticks, median of " + std::to_string(kRuns) + " runs; ratio = share of the timer period.");
+  return {row};
+}
+
+}  // namespace bench

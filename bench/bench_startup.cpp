@@ -1,0 +1,147 @@
+// Start-up time of the real program: from launching `grotzel` to its title
+// window being mapped on a private Xvfb server, found by polling the server's
+// window tree. The reference is a bare Qt program that maps an empty window
+// of the same title and size, launched in turn with the game, so the ratio
+// shows what the game adds to what any Qt Widgets program costs here.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+#include <thread>
+
+#include "bench/measures.h"
+#include "tests/e2e/x11_probe.h"
+
+namespace bench {
+namespace {
+
+constexpr int kLaunches = 5;
+const QSize kTitleSize(402, 196);
+
+void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+bool TitleMapped(const e2e::X11Probe& x) {
+  for (const e2e::TopWindow& w : x.mappedWindows())
+    if (w.title == QLatin1String("Grotzel") && w.geometry.size() == kTitleSize) return true;
+  return false;
+}
+
+// An Xvfb server on the first free display number from :91; stopped with it.
+class Xvfb {
+ public:
+  Xvfb() {
+    for (int number = 91; number < 120 && display_.isEmpty(); ++number) {
+      if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) continue;
+      const QString name = QStringLiteral(":%1").arg(number);
+      server_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+      server_.setStandardErrorFile(QProcess::nullDevice());
+      server_.start(QStringLiteral("Xvfb"),
+                    {name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+      if (!server_.waitForStarted(2000)) return;  // no Xvfb at all
+      if (Answers(name)) display_ = name;
+      else Stop();
+    }
+  }
+  ~Xvfb() { Stop(); }
+  QString display() const { return display_; }
+
+ private:
+  // Waits up to 3 s for the server to take connections.
+  bool Answers(const QString& name) {
+    qputenv("DISPLAY", name.toLocal8Bit());
+    for (int i = 0; i < 300; ++i) {
+      if (server_.state() != QProcess::Running || server_.waitForFinished(0)) return false;
+      // Ours, not a server that holds the number without a lock file.
+      if (e2e::X11Probe().connected()) return !server_.waitForFinished(50);
+      Sleep(10);
+    }
+    return false;
+  }
+  void Stop() {
+    if (server_.state() == QProcess::NotRunning) return;
+    server_.terminate();
+    if (!server_.waitForFinished(2000)) server_.kill();
+    server_.waitForFinished(1000);
+  }
+
+  QProcess server_;
+  QString display_;
+};
+
+// One launch: milliseconds to the title window, or why there are none.
+struct Launch {
+  double ms = kNone;
+  QString failure;
+};
+
+Launch LaunchToTitle(const QString& program, const QString& display, const QString& cwd) {
+  e2e::X11Probe x;
+  if (!x.connected()) return {kNone, QStringLiteral("no connection to ") + display};
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("DISPLAY"), display);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  QProcess game;
+  game.setProcessEnvironment(env);
+  game.setWorkingDirectory(cwd);
+  game.setStandardOutputFile(QProcess::nullDevice());
+  game.setStandardErrorFile(QProcess::nullDevice());
+
+  Launch launch;
+  const double start = Now();
+  game.start(program, {});
+  while (Now() - start < 10) {
+    if (TitleMapped(x)) {
+      launch.ms = (Now() - start) * 1e3;
+      break;
+    }
+    Sleep(1);
+  }
+  if (std::isnan(launch.ms)) {
+    launch.failure = game.waitForFinished(0)
+                         ? QStringLiteral("%1 exited with status %2").arg(program).arg(game.exitCode())
+                         : program + QStringLiteral(" showed no title window in 10 s");
+  }
+  game.kill();
+  game.waitForFinished(2000);
+  // The next launch must not find this one's window.
+  for (int i = 0; i < 200 && TitleMapped(x); ++i) Sleep(5);
+  return launch;
+}
+
+}  // namespace
+
+std::vector<Row> MeasureStartUp(Notes& notes) {
+  Row row{"start-up to title window (Xvfb)", kNone, "ms", "", kNone, 150};
+  Xvfb server;
+  if (server.display().isEmpty()) {
+    notes.push_back("start-up: FAILED, could not start Xvfb");
+    return {row};
+  }
+  QTemporaryDir cwd;  // no sound files of the player's own
+  const QString game = QStringLiteral(GROTZEL_BINARY), bare = QStringLiteral(BARE_WINDOW_BINARY);
+  LaunchToTitle(game, server.display(), cwd.path());  // warm the caches
+  LaunchToTitle(bare, server.display(), cwd.path());
+  std::vector<double> gameMs, bareMs;
+  for (int i = 0; i < kLaunches; ++i) {
+    for (const auto& [program, times] : {std::pair{game, &gameMs}, std::pair{bare, &bareMs}}) {
+      const Launch launch = LaunchToTitle(program, server.display(), cwd.path());
+      if (!launch.failure.isEmpty()) {
+        notes.push_back("start-up: FAILED on launch " + std::to_string(i + 1) + ": " +
+                        launch.failure.toStdString());
+        return {row};
+      }
+      times->push_back(launch.ms);
+    }
+  }
+  row.value = Median(gameMs);
+  const double reference = Median(bareMs);
+  row.reference = Format(reference) + " ms bare Qt window";
+  row.ratio = row.value / reference;
+  notes.push_back("start-up: median of " + std::to_string(kLaunches) +
+                  " launches after one warm-up, each alternated with the bare window; "
+                  "window found by polling X every 1 ms.");
+  return {row};
+}
+
+}  // namespace bench
