@@ -65,4 +65,30 @@ inline float Rnd() {
   return static_cast<float>(detail::builtin.Next() >> 8) * (1.0f / 16777216.0f);
 }
 
+// Draws for a hot loop: the same values in the same order as calling Rnd()
+// each time, but the built-in generator's state stays in a local copy (and
+// so in registers) until the batch ends. Nothing else may draw meanwhile.
+class RandomBatch {
+ public:
+  RandomBatch() : generator_(detail::builtin), scripted_(detail::scripted) {}
+  ~RandomBatch() {
+    if (scripted_ == nullptr) detail::builtin = generator_;
+    detail::draws += taken_;
+  }
+  RandomBatch(const RandomBatch&) = delete;
+  RandomBatch& operator=(const RandomBatch&) = delete;
+
+  float Next() {
+    ++taken_;
+    if (scripted_ != nullptr) [[unlikely]]
+      return scripted_->Next();
+    return static_cast<float>(generator_.Next() >> 8) * (1.0f / 16777216.0f);
+  }
+
+ private:
+  detail::Pcg32 generator_;
+  RandomSequence* scripted_;
+  std::uint64_t taken_ = 0;
+};
+
 }  // namespace zupi
