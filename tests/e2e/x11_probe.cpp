@@ -86,11 +86,6 @@ void X11Probe::requestClose(unsigned long window) const {
   XFlush(display_);
 }
 
-void X11Probe::focus(unsigned long window) const {
-  XSetInputFocus(display_, window, RevertToParent, CurrentTime);
-  XSync(display_, False);
-}
-
 void X11Probe::key(const char* keysym, bool alt) const {
   const KeyCode altCode = XKeysymToKeycode(display_, XK_Alt_L);
   const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym));

@@ -33,8 +33,6 @@ class X11Probe {
   QColor pixel(unsigned long window, int x, int y) const;
   // Sends WM_PROTOCOLS / WM_DELETE_WINDOW, as a window manager's close box does.
   void requestClose(unsigned long window) const;
-  // Gives the window the keyboard focus (there is no window manager to do it).
-  void focus(unsigned long window) const;
   // Presses and releases a key (an X keysym name such as "Escape"), with Alt if asked.
   void key(const char* keysym, bool alt = false) const;
 
