@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean package install screenshots
+.PHONY: run test bench deps build clean package install screenshots soak sanitize
 PREFIX ?= /usr/local
 
 deps:
@@ -23,6 +23,20 @@ test: build
 bench: build
 	@$(BUILD)/bench/grotzel_bench
 
+soak: build
+	@$(BUILD)/tests/soak/grotzel_soak --games 1000
+
+# Everything built with ASan and UBSan: the whole suite, then a 100-game soak.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGROTZEL_SANITIZE=ON -DGROTZEL_BENCH=OFF >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+	@$(SANITIZE_ENV) build-sanitize/tests/soak/grotzel_soak --games 100 --no-memory-check
+
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
@@ -33,4 +47,4 @@ screenshots: build
 	@cmake --build $(BUILD) --target screenshots
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize

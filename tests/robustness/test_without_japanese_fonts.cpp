@@ -1,0 +1,99 @@
+// The windows on a desktop without any Japanese font. CTest runs this with
+// FONTCONFIG_FILE pointing at a configuration that knows only DejaVu, so the
+// layouts' Japanese faces and their substitutes (IPAPGothic, Noto Sans CJK
+// JP) all miss. Every label must still draw its caption in whatever face is
+// left, and a whole game must still play.
+#include <QtTest>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+#include "game/messages.h"
+#include "screens/fonts.h"
+#include "screens/form1.h"
+#include "screens/form2.h"
+#include "screens/form3.h"
+#include "tests/robustness/short_game.h"
+
+using namespace zupi;
+
+namespace {
+
+// How many pixels of the label change when its caption is taken away.
+int PixelsOfText(LabelControl* label) {
+  const QImage withText = label->grab().toImage();
+  const QString caption = label->caption();
+  label->setCaption(QString());
+  const QImage blank = label->grab().toImage();
+  label->setCaption(caption);
+  int differing = 0;
+  for (int y = 0; y < withText.height(); ++y)
+    for (int x = 0; x < withText.width(); ++x) differing += withText.pixel(x, y) != blank.pixel(x, y);
+  return differing;
+}
+
+void ExpectTextShown(LabelControl* label, const char* name) {
+  label->show();
+  QVERIFY2(!label->caption().isEmpty(), name);
+  QVERIFY2(PixelsOfText(label) > 20, name);
+}
+
+}  // namespace
+
+class WithoutJapaneseFontsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void cleanup() {
+    UnloadForm1();
+    UnloadForm2();
+    UnloadForm3();
+  }
+
+  void gameWindowLabelsShowTheirText();
+  void titleAndCertificateLabelsShowTheirText();
+  void aWholeGamePlays();
+};
+
+// Guards the test itself: with a Japanese face in reach it would prove nothing.
+void WithoutJapaneseFontsTest::initTestCase() {
+  InstallFontSubstitutes();
+  const QStringList families = QFontDatabase::families();
+  for (const char* japanese : {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "Droid Sans Fallback"})
+    QVERIFY2(!families.contains(japanese), "run through CTest, which hides the Japanese fonts");
+  QVERIFY2(families.contains("DejaVu Sans"), "fonts-dejavu-core is installed");
+  QVERIFY(!QFontInfo(DesignFont(QStringLiteral("ＭＳ Ｐゴシック"), 9, false)).family().isEmpty());
+}
+
+void WithoutJapaneseFontsTest::gameWindowLabelsShowTheirText() {
+  Form1* form = LoadForm1();
+  form->ShowWindow();
+  form->Label2->setCaption(QString::fromStdString(StageMessage(1, true)));
+  ExpectTextShown(form->Label2, "Label2");
+  ExpectTextShown(form->Label1, "Label1");
+  ExpectTextShown(form->lblGameOver, "lblGameOver");
+}
+
+void WithoutJapaneseFontsTest::titleAndCertificateLabelsShowTheirText() {
+  Form3* title = LoadForm3();
+  title->ShowWindow();
+  ExpectTextShown(title->Label1, "the title's Label1");
+
+  Form2* certificate = LoadForm2();
+  certificate->ShowWindow();
+  certificate->Label3->setCaption(QString::fromStdString(CertificateText(10)));
+  ExpectTextShown(certificate->Label1, "the certificate's Label1");
+  ExpectTextShown(certificate->Label2, "the certificate's Label2");
+  ExpectTextShown(certificate->Label3, "the certificate's Label3");
+}
+
+void WithoutJapaneseFontsTest::aWholeGamePlays() {
+  const test::ShortGameResult game = test::PlayShortGame();
+  QCOMPARE(game.level, Integer{2});
+  QCOMPARE(game.stageResult, kStageCrashed);
+  QVERIFY(game.windowUnloaded);
+}
+
+QTEST_MAIN(WithoutJapaneseFontsTest)
+#include "test_without_japanese_fonts.moc"
