@@ -1,6 +1,7 @@
 # A thin front over CMake: installs what is missing, builds in build/, runs.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 
 .PHONY: run test bench deps build clean package install screenshots soak sanitize
 PREFIX ?= /usr/local
