@@ -15,15 +15,12 @@
 #include "tests/support/recorders.h"
 
 using namespace zupi;
-using zupi::test::KeyIntoRock;
-using zupi::test::KeyTowardsGoal;
-using zupi::test::Driver;
-using zupi::test::Press;
+using namespace zupi::test;
 
 namespace {
 
-// Counts the times "GAME OVER" is shown and hidden, and what the portrait
-// showed meanwhile.
+// Counts the times "GAME OVER" is shown and hidden, and whether the
+// portrait showed the hurt face meanwhile.
 class GameOverWatch : public QObject {
  public:
   bool eventFilter(QObject*, QEvent* event) override {
@@ -32,7 +29,7 @@ class GameOverWatch : public QObject {
       Form1* form = LoadedForm1();
       hurtFace = form->imgZupi->picture().cacheKey() == form->imgZupiSRC[kZupiHurt]->picture().cacheKey();
     }
-    if (event->type() == QEvent::HideToParent) ++hidden;
+    hidden += event->type() == QEvent::HideToParent;
     return false;
   }
   int shown = 0;
@@ -40,7 +37,10 @@ class GameOverWatch : public QObject {
   bool hurtFace = false;
 };
 
-QString Caption() { return LoadedForm1()->Label2->caption(); }
+// The stage message on the board is the one for this stage.
+bool ShowsMessage(Integer level, bool dark) {
+  return LoadedForm1()->Label2->caption() == QString::fromStdString(StageMessage(level, dark));
+}
 
 }  // namespace
 
@@ -57,126 +57,108 @@ class PlayGameTest : public QObject {
     SeedRandom(77);
   }
 
-  void escapeInTheFirstStageEndsTheGame();
-  void threeBumpsInTheDarkEndOnLevel1();
-  void goalsLeadToTheProCavesOfLevel10();
-  void keysBetweenStagesAndDuringGameOverDoNothing();
-};
-
-void PlayGameTest::escapeInTheFirstStageEndsTheGame() {
-  test::RecordingSpeaker speaker;
-  GameOverWatch watch;
-  bool pressed = false;
-  Driver driver([&] {
-    Form1* form = LoadedForm1();
-    if (form == nullptr) return;
-    if (!pressed && IsRunning) {
-      form->lblGameOver->installEventFilter(&watch);
-      QCOMPARE(Caption(), QString::fromUtf8("洞窟 1-A\r\n\r\n 初級マップです。"));
+  // Escape in 1-A ends the game there: GAME OVER blinks three times and the
+  // window goes; Escape's only answer is its step sound.
+  void escapeInTheFirstStageEndsTheGame() {
+    RecordingSpeaker speaker;
+    GameOverWatch watch;
+    bool pressed = false;
+    Driver driver([&] {
+      if (LoadedForm1() == nullptr || pressed || !IsRunning) return;
+      LoadedForm1()->lblGameOver->installEventFilter(&watch);
+      QVERIFY(ShowsMessage(1, false));
       pressed = true;
       Press(kKeyEscape);
-    }
-  });
-  PlayGame();
-  QVERIFY(pressed);
-  QCOMPARE(Level, Integer{1});
-  QCOMPARE(StageResult, Integer{0});
-  QCOMPARE(watch.shown, 3);  // three blinks, hidden at the end
-  QCOMPARE(watch.hidden, 3);
-  QVERIFY(LoadedForm1() == nullptr);
-  QCOMPARE(speaker.played, std::vector<std::string>{"zupiwlk.wav"});  // Escape answers in place
-}
+    });
+    PlayGame();
+    QVERIFY(pressed);
+    QCOMPARE(Level, Integer{1});
+    QCOMPARE(StageResult, kStageEscaped);
+    QCOMPARE(watch.shown, 3);
+    QCOMPARE(watch.hidden, 3);  // hidden at the end
+    QVERIFY(LoadedForm1() == nullptr);
+    QCOMPARE(speaker.played, std::vector<std::string>{"zupiwlk.wav"});
+  }
 
-void PlayGameTest::threeBumpsInTheDarkEndOnLevel1() {
-  test::RecordingSpeaker speaker;
-  GameOverWatch watch;
-  int bumpsInLit = 0;
-  std::array<Integer, kCaveColumns * kCaveRows> litCave{};
-  Driver driver([&] {
-    Form1* form = LoadedForm1();
-    if (form == nullptr || !IsRunning) return;
-    form->lblGameOver->installEventFilter(&watch);
-    if (!IsDark) {
-      litCave = CaveMap.cells();
-      if (bumpsInLit < 2) {  // two lamps lost in the lit stage...
-        ++bumpsInLit;
-        Press(KeyIntoRock());
-      } else {
-        Press(KeyTowardsGoal());
+  // Two bumps in 1-A, then three in 1-B: 1-B has the same cave and three
+  // green lamps again, and the hurt face stays through the blinking.
+  void threeBumpsInTheDarkEndOnLevel1() {
+    RecordingSpeaker speaker;
+    GameOverWatch watch;
+    int bumpsInLit = 0;
+    std::array<Integer, kCaveColumns * kCaveRows> litCave{};
+    Driver driver([&] {
+      Form1* form = LoadedForm1();
+      if (form == nullptr || !IsRunning) return;
+      form->lblGameOver->installEventFilter(&watch);
+      if (!IsDark) {
+        litCave = CaveMap.cells();
+        Press(bumpsInLit++ < 2 ? KeyIntoRock() : KeyTowardsGoal());
+        return;
       }
-      return;
-    }
-    if (HitCount == 0) {  // ...are all green again in the dark stage
-      QCOMPARE(CaveMap.cells(), litCave);  // the same cave, not a new one
-      for (ShapeControl* lamp : form->SafeLight) QCOMPARE(lamp->fillColor(), QColor(0, 255, 0));
-      QCOMPARE(Caption(), QString::fromUtf8("洞窟 1-B\r\n\r\n1-Aと同じマップです。\r\n"
-                                            "暗いから壁にぶつからないように気をつけて!"));
-    }
-    Press(KeyIntoRock());
-  });
-  PlayGame();
-  QCOMPARE(Level, Integer{1});
-  QCOMPARE(StageResult, kStageCrashed);
-  QCOMPARE(HitCount, Integer{3});
-  QCOMPARE(watch.shown, 3);
-  // The hurt face stays through the blinking.
-  QVERIFY(watch.hurtFace);
-}
+      if (HitCount == 0) {
+        QCOMPARE(CaveMap.cells(), litCave);
+        for (ShapeControl* lamp : form->SafeLight) QCOMPARE(lamp->fillColor(), QColor(0, 255, 0));
+        QVERIFY(ShowsMessage(1, true));
+      }
+      Press(KeyIntoRock());
+    });
+    PlayGame();
+    QCOMPARE(Level, Integer{1});
+    QCOMPARE(StageResult, kStageCrashed);
+    QCOMPARE(HitCount, Integer{3});
+    QCOMPARE(watch.shown, 3);
+    QVERIFY(watch.hurtFace);
+  }
 
-void PlayGameTest::goalsLeadToTheProCavesOfLevel10() {
-  test::RecordingSpeaker speaker;
-  QString level10Message;
-  Driver driver([&] {
-    if (LoadedForm1() == nullptr || !IsRunning) return;
-    if (Level == 10 && !IsDark) {
-      level10Message = Caption();
-      for (int x = 0; x < kBoardColumns; ++x) QCOMPARE(CaveMap(x, 0), Integer{0});  // a pro cave
-      Press(kKeyEscape);
-      return;
-    }
-    if (Level == 3 && IsDark && PosX == 0)
-      QCOMPARE(Caption(), QString::fromStdString(StageMessage(3, true)));
-    Press(KeyTowardsGoal());
-  });
-  PlayGame();
-  QCOMPARE(Level, Integer{10});
-  QCOMPARE(level10Message, QString::fromUtf8("洞窟 10-A\r\n\r\n プロ級マップです。"));
-}
-
-void PlayGameTest::keysBetweenStagesAndDuringGameOverDoNothing() {
-  test::RecordingSpeaker speaker;
-  std::size_t soundsAtGoal = 0;
-  bool goalSeen = false, escaped = false;
-  Integer xAtGoal = -1;
-  Driver driver([&] {
-    if (LoadedForm1() == nullptr) return;
-    if (IsRunning && !IsDark) {
+  // Every goal leads on; level 10 brings a pro cave and its message.
+  void goalsLeadToTheProCavesOfLevel10() {
+    RecordingSpeaker speaker;
+    bool proMessage = false;
+    Driver driver([&] {
+      if (LoadedForm1() == nullptr || !IsRunning) return;
+      if (Level == 10 && !IsDark) {
+        proMessage = ShowsMessage(10, false);
+        for (int x = 0; x < kBoardColumns; ++x) QCOMPARE(CaveMap(x, 0), Integer{0});  // a pro cave
+        return Press(kKeyEscape);
+      }
       Press(KeyTowardsGoal());
-      return;
-    }
-    if (!IsRunning && StageResult == kStageGoal && !goalSeen) {
-      goalSeen = true;
-      soundsAtGoal = speaker.played.size();
-      xAtGoal = PosX;
-    }
-    if (IsRunning && IsDark) {  // 1-B has begun: only the return chime was heard
-      if (!escaped) {
+    });
+    PlayGame();
+    QCOMPARE(Level, Integer{10});
+    QVERIFY(proMessage);
+  }
+
+  // Keys between stages and while GAME OVER blinks do nothing: after the
+  // goal of 1-A only the return chime is heard, and after Escape nothing.
+  void keysBetweenStagesAndDuringGameOverDoNothing() {
+    RecordingSpeaker speaker;
+    std::size_t soundsAtGoal = 0;
+    bool goalSeen = false, escaped = false;
+    Driver driver([&] {
+      if (LoadedForm1() == nullptr) return;
+      if (IsRunning && !IsDark) return Press(KeyTowardsGoal());
+      if (!IsRunning && StageResult == kStageGoal && !goalSeen) {
+        goalSeen = true;
+        soundsAtGoal = speaker.played.size();
+        QCOMPARE(PosX, Integer{19});
+      }
+      if (IsRunning && IsDark) {
+        if (escaped) return;
         QCOMPARE(speaker.played.size(), soundsAtGoal + 1);
         QCOMPARE(speaker.Last(), std::string("nirorop.wav"));
         escaped = true;
-        Press(kKeyEscape);
+        return Press(kKeyEscape);
       }
-      return;
-    }
-    Press(kKeyLeft);  // between stages and while "GAME OVER" blinks
-    Press(kKeyEscape);
-  });
-  PlayGame();
-  QVERIFY(goalSeen && escaped);
-  QCOMPARE(xAtGoal, Integer{19});
-  QCOMPARE(speaker.played.back(), std::string("zupiwlk.wav"));  // Escape's answer, nothing after
-  QCOMPARE(Level, Integer{1});
-}
+      Press(kKeyLeft);
+      Press(kKeyEscape);
+    });
+    PlayGame();
+    QVERIFY(goalSeen && escaped);
+    QCOMPARE(speaker.Last(), std::string("zupiwlk.wav"));  // Escape's answer, nothing after
+    QCOMPARE(Level, Integer{1});
+  }
+};
 
 QTEST_MAIN(PlayGameTest)
 #include "test_play_game.moc"

@@ -87,14 +87,11 @@ void KeyFloodTest::aThousandQueuedKeysAreHandledOneByOneInOrder() {
   QVERIFY(flooded);
   QCOMPARE(nesting.deepest, 1);
   QCOMPARE(nesting.codes.size(), std::size_t{kFlood + 1});
-  std::vector<int> expectedColumns;
-  for (int i = 0, x = 0; i < kFlood; ++i) {
+  for (int i = 0, x = 0; i < kFlood; ++i) {  // each key in its turn, from where the one before left
     x += FloodKey(i) == Qt::Key_Right ? 1 : -1;
-    expectedColumns.push_back(x);
     QCOMPARE(nesting.codes[i], FloodKey(i) == Qt::Key_Right ? int{kKeyRight} : int{kKeyLeft});
+    QCOMPARE(nesting.columns[i], x);
   }
-  nesting.columns.pop_back();  // Escape's
-  QCOMPARE(nesting.columns, expectedColumns);
   QCOMPARE(PosX, Integer{10});
   QCOMPARE(HitCount, Integer{0});
   QCOMPARE(StageResult, kStageEscaped);

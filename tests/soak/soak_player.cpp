@@ -8,13 +8,12 @@
 #include <QPixmapCache>
 #include <QTest>
 #include <algorithm>
-#include <queue>
 
-#include "game/messages.h"
 #include "game/program_end.h"
 #include "screens/form1.h"
 #include "screens/form2.h"
 #include "screens/form3.h"
+#include "tests/support/auto_player.h"
 #include "tests/support/driver.h"
 
 namespace zupi::soak {
@@ -27,45 +26,15 @@ constexpr long kStuckKeys = 20000;
 constexpr Qt::Key kIdleKeys[] = {Qt::Key_Space, Qt::Key_A,   Qt::Key_Z,      Qt::Key_Q,
                                  Qt::Key_5,     Qt::Key_Tab, Qt::Key_Return, Qt::Key_F1};
 
-// The shortest way from the player's cell to any passage cell of column 19,
-// as arrow keys; empty when there is none.
+// The lit stage's way to the goal as Qt keys; empty when there is none.
 std::vector<Qt::Key> WayToGoal() {
-  constexpr int dx[] = {1, 0, 0, -1}, dy[] = {0, -1, 1, 0};
-  constexpr Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left};
-  std::array<int, kBoardColumns * kBoardRows> from;  // the direction that led here
-  from.fill(-1);
-  std::queue<std::pair<int, int>> todo;
-  todo.push({PosX, PosY});
-  from[PosX + kBoardColumns * PosY] = 4;
-  while (!todo.empty()) {
-    auto [x, y] = todo.front();
-    todo.pop();
-    if (x == 19) {
-      std::vector<Qt::Key> way;
-      for (int d; (d = from[x + kBoardColumns * y]) != 4; x -= dx[d], y -= dy[d])
-        way.push_back(keys[d]);
-      std::reverse(way.begin(), way.end());
-      return way;
-    }
-    for (int d = 0; d < 4; ++d) {
-      const int nx = x + dx[d], ny = y + dy[d];
-      if (nx < 0 || ny < 0 || nx >= kBoardColumns || ny >= kBoardRows) continue;
-      if (from[nx + kBoardColumns * ny] != -1 || CaveMap(nx, ny) == 0) continue;
-      from[nx + kBoardColumns * ny] = d;
-      todo.push({nx, ny});
-    }
-  }
-  return {};
+  std::vector<Qt::Key> way;
+  for (Integer code : test::WayToGoal()) way.push_back(test::QtKey(code));
+  return way;
 }
 
 // An arrow that runs into rock from the player's cell, or Key_unknown.
-Qt::Key KeyIntoRock() {
-  if (PosY > 0 && CaveMap(PosX, PosY - 1) == 0) return Qt::Key_Up;
-  if (PosY < 9 && CaveMap(PosX, PosY + 1) == 0) return Qt::Key_Down;
-  if (CaveMap(PosX + 1, PosY) == 0) return Qt::Key_Right;
-  if (PosX > 0 && CaveMap(PosX - 1, PosY) == 0) return Qt::Key_Left;
-  return Qt::Key_unknown;
-}
+Qt::Key KeyIntoRock() { return test::QtKey(test::KeyIntoRock()); }
 
 bool Shown(const QWidget* widget) { return !widget->isHidden(); }
 
@@ -97,7 +66,10 @@ void SoakPlayer::Step() {
 
 void SoakPlayer::OnTitle(Form3& title) {
   if (!Shown(title.Command1)) return;
-  if (tally_.games > 0) CheckLastGame();
+  if (tally_.games > 0) {  // the last game ended as planned, certified exactly from level 10
+    checks_.Expect(Level == plan_.endLevel, "the game ends on the planned level");
+    checks_.Expect(certificateSeen_ == (plan_.endLevel > 9), "a certificate exactly from level 10");
+  }
   if (tally_.games == std::min(kWarmUpGames, games_)) memoryWarm_ = ReadMemory();
   if (tally_.games == games_) {
     memoryEnd_ = games_ <= kWarmUpGames ? memoryWarm_ : ReadMemory();
@@ -115,17 +87,7 @@ void SoakPlayer::OnCertificate(Form2& certificate) {
   if (!Shown(certificate.Command1) || certificateSeen_) return;
   certificateSeen_ = true;
   ++tally_.certificates;
-  if (Level <= 9) checks_.Fail("a certificate only after level 10");
-  if (certificate.Label3->caption() != QString::fromStdString(CertificateText(Level)))
-    checks_.Fail("the certificate names the level reached");
   QTest::mouseClick(certificate.Command1, Qt::LeftButton);
-}
-
-// The game just played ended where it was meant to, with a certificate
-// exactly when it reached level 10.
-void SoakPlayer::CheckLastGame() {
-  if (Level != plan_.endLevel) checks_.Fail("the game ends on the planned level");
-  if (certificateSeen_ != (plan_.endLevel > 9)) checks_.Fail("a certificate exactly from level 10");
 }
 
 // Mostly short games, a good share into the middle levels, a few to the
@@ -152,13 +114,7 @@ void SoakPlayer::BeginStage(Form1& form) {
   stage_.dark = IsDark;
   ++tally_.stages;
   checks_.AtStageStart(form);
-  if (!IsDark) {
-    way_ = WayToGoal();
-    litCave_ = CaveMap.cells();
-    if (way_.empty()) checks_.Fail("every cave has a way to column 19");
-  } else if (CaveMap.cells() != litCave_) {
-    checks_.Fail("the dark stage keeps the lit stage's cave");
-  }
+  if (!IsDark) way_ = WayToGoal();  // the dark stage walks it again
   stage_.last = Level == plan_.endLevel && IsDark == plan_.endInDark;
   const int bumps = Between(0, 2);
   for (int i = 0; i < bumps && !way_.empty(); ++i)

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <Qt>
-#include <array>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -77,7 +76,6 @@ class SoakPlayer {
   void OnStage(Form1& form);
   void OnPause(Form1& form);
   void BeginStage(Form1& form);
-  void CheckLastGame();
   Plan PlanGame();
   Qt::Key NextKey(bool& escape);
   void Press(Form1& form, Qt::Key key);
@@ -92,7 +90,6 @@ class SoakPlayer {
   Plan plan_;
   Stage stage_;
   std::vector<Qt::Key> way_;  // the lit stage's way, walked again in the dark
-  std::array<Integer, kCaveColumns * kCaveRows> litCave_{};
   bool certificateSeen_ = false;
   bool closed_ = false;
   MemoryReading memoryWarm_;

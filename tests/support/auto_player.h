@@ -1,41 +1,54 @@
-// A player for tests: finds the next arrow key that leads along the passage
-// towards the goal column, or an arrow that bumps into rock.
+// A player for tests: the way along the passage to the goal column, and an
+// arrow that bumps into rock.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <queue>
+#include <vector>
 
 #include "game/zupi.h"
 #include "player/move_by_key.h"
 
 namespace zupi::test {
 
-// The arrow that takes (PosX, PosY) one step along a shortest passage path to
-// column 19, or 0 when there is none.
-inline Integer KeyTowardsGoal() {
-  const int dx[] = {1, 0, 0, -1}, dy[] = {0, -1, 1, 0};
-  const Integer key[] = {kKeyRight, kKeyUp, kKeyDown, kKeyLeft};
-  std::array<std::array<int, kBoardRows>, kBoardColumns> firstStep;
-  for (auto& column : firstStep) column.fill(-1);
+// The arrows of a shortest passage path from (PosX, PosY) to column 19;
+// empty when there is none.
+inline std::vector<Integer> WayToGoal() {
+  constexpr int dx[] = {1, 0, 0, -1}, dy[] = {0, -1, 1, 0};
+  constexpr Integer keys[] = {kKeyRight, kKeyUp, kKeyDown, kKeyLeft};
+  std::array<int, kBoardColumns * kBoardRows> from;  // the direction that led here
+  from.fill(-1);
   std::queue<std::pair<int, int>> todo;
-  firstStep[PosX][PosY] = 4;  // the start itself
   todo.push({PosX, PosY});
+  from[PosX + kBoardColumns * PosY] = 4;  // the start itself
   while (!todo.empty()) {
     auto [x, y] = todo.front();
     todo.pop();
-    if (x == 19) return key[firstStep[x][y]];
-    for (int i = 0; i < 4; ++i) {
-      const int nx = x + dx[i], ny = y + dy[i];
+    if (x == 19) {
+      std::vector<Integer> way;
+      for (int d; (d = from[x + kBoardColumns * y]) != 4; x -= dx[d], y -= dy[d]) way.push_back(keys[d]);
+      std::reverse(way.begin(), way.end());
+      return way;
+    }
+    for (int d = 0; d < 4; ++d) {
+      const int nx = x + dx[d], ny = y + dy[d];
       if (nx < 0 || ny < 0 || nx >= kBoardColumns || ny >= kBoardRows) continue;
-      if (firstStep[nx][ny] != -1 || CaveMap(nx, ny) == 0) continue;
-      firstStep[nx][ny] = firstStep[x][y] == 4 ? i : firstStep[x][y];
+      if (from[nx + kBoardColumns * ny] != -1 || CaveMap(nx, ny) == 0) continue;
+      from[nx + kBoardColumns * ny] = d;
       todo.push({nx, ny});
     }
   }
-  return 0;
+  return {};
 }
 
-// An arrow that runs into rock from where the player stands.
+// The next arrow towards the goal, or 0 when there is no way.
+inline Integer KeyTowardsGoal() {
+  const std::vector<Integer> way = WayToGoal();
+  return way.empty() ? 0 : way.front();
+}
+
+// An arrow that runs into rock from where the player stands, or 0.
 inline Integer KeyIntoRock() {
   if (PosY > 0 && CaveMap(PosX, PosY - 1) == 0) return kKeyUp;
   if (PosY < 9 && CaveMap(PosX, PosY + 1) == 0) return kKeyDown;

@@ -28,12 +28,19 @@ class Driver : public QObject {
   QTimer timer_;
 };
 
-// Presses the key with this code on the game window's board.
-inline void Press(Integer code) {
+// The Qt key of an arrow or Escape code; Key_unknown for any other.
+inline Qt::Key QtKey(Integer code) {
   static const QHash<Integer, Qt::Key> keys = {{kKeyEscape, Qt::Key_Escape}, {kKeyLeft, Qt::Key_Left},
                                                {kKeyUp, Qt::Key_Up},         {kKeyRight, Qt::Key_Right},
                                                {kKeyDown, Qt::Key_Down}};
-  QTest::keyClick(LoadedForm1()->Picture1, keys.value(code, Qt::Key_Space));
+  return keys.value(code, Qt::Key_unknown);
+}
+
+// Presses the key with this code on the game window's board; a code
+// without a Qt key is pressed as Space.
+inline void Press(Integer code) {
+  const Qt::Key key = QtKey(code);
+  QTest::keyClick(LoadedForm1()->Picture1, key == Qt::Key_unknown ? Qt::Key_Space : key);
 }
 
 // A close request from the user or the window manager (spontaneous), as

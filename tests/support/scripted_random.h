@@ -13,17 +13,13 @@ namespace zupi::test {
 
 class ScriptedRandom : public RandomSequence {
  public:
-  ScriptedRandom() { SetRandomSequence(this); }
-  explicit ScriptedRandom(std::initializer_list<float> draws) : draws_(draws) {
+  explicit ScriptedRandom(std::vector<float> draws = {}) : draws_(std::move(draws)) {
     SetRandomSequence(this);
   }
+  ScriptedRandom(std::initializer_list<float> draws) : ScriptedRandom(std::vector<float>(draws)) {}
   ~ScriptedRandom() override { SetRandomSequence(nullptr); }
   ScriptedRandom(const ScriptedRandom&) = delete;
   ScriptedRandom& operator=(const ScriptedRandom&) = delete;
-
-  void Add(float r) { draws_.push_back(r); }
-  void Add(std::initializer_list<float> rs) { draws_.insert(draws_.end(), rs); }
-  void AddRepeated(float r, std::size_t count) { draws_.insert(draws_.end(), count, r); }
 
   float Next() override {
     if (taken_ >= draws_.size()) {
