@@ -109,6 +109,12 @@ void Report(const zupi::soak::SoakPlayer& player, const zupi::soak::GameChecks& 
               "(limit %ld kB)\n",
               std::min(zupi::soak::SoakPlayer::kWarmUpGames, t.games), warm.residentKb, t.games,
               end.residentKb, end.residentKb - warm.residentKb, kGrowthLimitKb);
+  std::printf("soak: of that, the process's own pages %ld kB -> %ld kB (growth %ld kB), "
+              "mapped library pages %ld kB -> %ld kB\n",
+              warm.anonymousKb, end.anonymousKb, end.anonymousKb - warm.anonymousKb, warm.fileKb,
+              end.fileKb);
+  std::printf("soak: heap in use %ld kB -> %ld kB (growth %ld kB)\n", warm.heapInUseKb,
+              end.heapInUseKb, end.heapInUseKb - warm.heapInUseKb);
   std::printf("soak: Qt's pixmap cache then held about %d MB and %d MB (its limit %d MB)\n",
               warm.pixmapCacheMb, end.pixmapCacheMb, QPixmapCache::cacheLimit() / 1024);
   // Now, not at exit: a leak checker that fails the run at exit leaves

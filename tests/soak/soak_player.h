@@ -34,6 +34,9 @@ struct Tally {
 // buttons it has drawn there).
 struct MemoryReading {
   long residentKb = 0;
+  long anonymousKb = 0;  // the process's own pages: heap, stacks
+  long fileKb = 0;       // pages of mapped files: library code touched so far
+  long heapInUseKb = 0;  // what the allocator has handed out and not got back
   int pixmapCacheMb = 0;
 };
 MemoryReading ReadMemory();
