@@ -1,14 +1,11 @@
 // The command buttons of the title and certificate windows. Qt lets a
 // button without a default role ignore Enter, which then goes to the window;
 // a small filter on the button presses it instead, as the player expects of
-// a focused button. Its frame keeps the desktop colours on any window.
+// a focused button.
 #include "screens/command_button.h"
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <QPalette>
-
-#include "screens/controls.h"
 
 namespace zupi {
 namespace {
@@ -39,11 +36,6 @@ QPushButton* MakeCommandButton(const QString& caption, const QRect& geometry, QW
   button->setGeometry(geometry);
   button->setAutoDefault(false);
   button->setDefault(false);
-  // A button looks the same on every window: the window's own background
-  // colour would otherwise tint its frame.
-  QPalette colours = button->palette();
-  colours.setColor(QPalette::Window, SystemColor(QPalette::Window));
-  button->setPalette(colours);
   button->installEventFilter(new EnterPresses(button));
   return button;
 }

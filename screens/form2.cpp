@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QPainter>
-#include <QPixmapCache>
 
 #include "game/zupi.h"
 #include "screens/command_button.h"
@@ -101,10 +100,4 @@ Form2* LoadForm2() {
 
 Form2* LoadedForm2() { return loadedForm2; }
 
-void UnloadForm2() {
-  delete loadedForm2;
-  // The style caches the look of each button under a key that includes its
-  // palette, which is new with every window; drop those pictures with the
-  // window, or a long session piles them up to the cache's 10 MB.
-  QPixmapCache::clear();
-}
+void UnloadForm2() { delete loadedForm2; }

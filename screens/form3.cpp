@@ -2,7 +2,6 @@
 #include "screens/form3.h"
 
 #include <QCloseEvent>
-#include <QPixmapCache>
 
 #include "game/qo_wav.h"
 #include "game/zupi.h"
@@ -82,10 +81,4 @@ Form3* LoadForm3() {
 
 Form3* LoadedForm3() { return loadedForm3; }
 
-void UnloadForm3() {
-  delete loadedForm3;
-  // The style caches the look of each button under a key that includes its
-  // palette, which is new with every window; drop those pictures with the
-  // window, or a long session piles them up to the cache's 10 MB.
-  QPixmapCache::clear();
-}
+void UnloadForm3() { delete loadedForm3; }

@@ -1,13 +1,38 @@
 // Window flags, size, colour and icon of a top-level window.
 #include "screens/form_window.h"
 
+#include <QEvent>
 #include <QIcon>
-#include <QPalette>
+#include <QPainter>
 
 #include "screens/pictures/picture_files.h"
 #include "screens/twips.h"
 
 namespace zupi {
+namespace {
+
+// Paints a window's background colour before the window paints itself.
+// A palette would do the same, but every window would then bring a palette
+// of its own to its buttons, and the style caches each button's look per
+// palette: over a long session those looks pile up in memory.
+class BackgroundPainter : public QObject {
+ public:
+  BackgroundPainter(QWidget* form, const QColor& colour) : QObject(form), colour_(colour) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      auto* form = static_cast<QWidget*>(watched);
+      QPainter(form).fillRect(form->rect(), colour_);
+    }
+    return false;  // the window's own painting follows
+  }
+
+ private:
+  QColor colour_;
+};
+
+}  // namespace
 
 void SetUpForm(QWidget* form, const FormStyle& style) {
   // The flags are spelled out, so no maximise button appears whatever the
@@ -20,10 +45,7 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
   form->setFixedSize(TwipsToPixels(style.widthTwips), TwipsToPixels(style.heightTwips));
   form->setWindowIcon(QIcon(LoadPicture(Picture::ProgramIcon)));
 
-  QPalette colours = form->palette();
-  colours.setColor(QPalette::Window, style.background);
-  form->setPalette(colours);
-  form->setAutoFillBackground(true);
+  form->installEventFilter(new BackgroundPainter(form, style.background));
 }
 
 }  // namespace zupi
