@@ -1,7 +1,6 @@
 // The game window's layout, its GameScreen drawing and its load and unload.
 #include "screens/form1.h"
 
-#include <QCloseEvent>
 #include <utility>
 
 #include "cave/draw_cave.h"
@@ -9,7 +8,6 @@
 #include "screens/fonts.h"
 #include "screens/form_window.h"
 #include "screens/pictures/picture_files.h"
-#include "screens/query_unload.h"
 #include "screens/twips.h"
 
 using zupi::QColorOf;
@@ -17,7 +15,6 @@ using zupi::TwipsRect;
 
 namespace {
 
-Form1* loadedForm1 = nullptr;
 
 // Creates a control of type T on `parent` at a layout rectangle (pixels).
 template <typename T, typename... Args>
@@ -44,7 +41,7 @@ ImageControl* SourceImage(QWidget* parent, const QRect& geometry, zupi::Picture 
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent) : FormWindow(parent) {
   zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6045, 3660, QColorOf(64),
                          zupi::TitleButtons::MinimiseAndClose});
   // Creation order is stacking order: the brown frame goes first, under
@@ -61,7 +58,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
 Form1::~Form1() {
   if (zupi::CurrentGameScreen() == this) zupi::SetGameScreen(nullptr);
-  if (loadedForm1 == this) loadedForm1 = nullptr;
 }
 
 void Form1::createBoard() {
@@ -126,13 +122,9 @@ void Form1::createTimer() {
 }
 
 void Form1::ShowWindow() {
-  show();
-  raise();
-  activateWindow();
+  FormWindow::ShowWindow();
   Picture1->setFocus(Qt::ActiveWindowFocusReason);
 }
-
-void Form1::closeEvent(QCloseEvent* event) { zupi::QueryUnload(event); }
 
 // --- GameScreen ----------------------------------------------------------------
 
@@ -164,11 +156,8 @@ void Form1::SetSafeLight(int index, zupi::Colour colour) {
 
 // --- load and unload -----------------------------------------------------------
 
-Form1* LoadForm1() {
-  if (loadedForm1 == nullptr) loadedForm1 = new Form1;
-  return loadedForm1;
-}
+Form1* LoadForm1() { return zupi::FormSlot<Form1>::Load(); }
 
-Form1* LoadedForm1() { return loadedForm1; }
+Form1* LoadedForm1() { return zupi::FormSlot<Form1>::loaded; }
 
-void UnloadForm1() { delete loadedForm1; }
+void UnloadForm1() { zupi::FormSlot<Form1>::Unload(); }

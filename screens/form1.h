@@ -13,8 +13,9 @@
 #include "game/game_screen.h"
 #include "screens/board_box.h"
 #include "screens/controls.h"
+#include "screens/form_window.h"
 
-class Form1 : public QWidget, public zupi::GameScreen {
+class Form1 : public zupi::FormWindow, public zupi::GameScreen {
   Q_OBJECT
 
  public:
@@ -53,7 +54,6 @@ class Form1 : public QWidget, public zupi::GameScreen {
   QTimer* rousokuTimer;
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void createBoard();

@@ -2,7 +2,6 @@
 // and its load and unload.
 #include "screens/form2.h"
 
-#include <QCloseEvent>
 #include <QPainter>
 
 #include "game/zupi.h"
@@ -10,7 +9,6 @@
 #include "screens/fonts.h"
 #include "screens/form_window.h"
 #include "screens/pictures/picture_files.h"
-#include "screens/query_unload.h"
 #include "screens/twips.h"
 
 using zupi::QColorOf;
@@ -18,7 +16,6 @@ using zupi::TwipsRect;
 
 namespace {
 
-Form2* loadedForm2 = nullptr;
 
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 
@@ -37,7 +34,7 @@ LabelControl* CertificateLabel(QWidget* parent, const QRect& geometry, zupi::Col
 }  // namespace
 
 Form2::Form2(QWidget* parent)
-    : QWidget(parent), picture_(zupi::LoadPicture(zupi::Picture::Certificate)) {
+    : FormWindow(parent), picture_(zupi::LoadPicture(zupi::Picture::Certificate)) {
   zupi::SetUpForm(this, {QStringLiteral("おめでとう!!"), 5220, 6690, QColorOf(16761087),
                          zupi::TitleButtons::CloseOnly});
   // The button has no font of its own.
@@ -70,18 +67,6 @@ void Form2::createLabels() {
                             zupi::DesignFont(kGothic, 11.25, true));
 }
 
-Form2::~Form2() {
-  if (loadedForm2 == this) loadedForm2 = nullptr;
-}
-
-void Form2::ShowWindow() {
-  show();
-  raise();
-  activateWindow();
-}
-
-void Form2::closeEvent(QCloseEvent* event) { zupi::QueryUnload(event); }
-
 // The pink background is already filled; the picture goes on top of it,
 // unscaled, so the window's edges cut it off rather than squeeze it.
 void Form2::paintEvent(QPaintEvent*) {
@@ -93,11 +78,8 @@ void Form2::paintEvent(QPaintEvent*) {
 // Ends the certificate's wait.
 void Form2::Command1_Click() { zupi::IsRunning = false; }
 
-Form2* LoadForm2() {
-  if (loadedForm2 == nullptr) loadedForm2 = new Form2;
-  return loadedForm2;
-}
+Form2* LoadForm2() { return zupi::FormSlot<Form2>::Load(); }
 
-Form2* LoadedForm2() { return loadedForm2; }
+Form2* LoadedForm2() { return zupi::FormSlot<Form2>::loaded; }
 
-void UnloadForm2() { delete loadedForm2; }
+void UnloadForm2() { zupi::FormSlot<Form2>::Unload(); }

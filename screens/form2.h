@@ -10,18 +10,15 @@
 #include <QWidget>
 
 #include "screens/controls.h"
+#include "screens/form_window.h"
 
-class Form2 : public QWidget {
+class Form2 : public zupi::FormWindow {
   Q_OBJECT
 
  public:
   // Builds the window from its layout, hidden, with the labels and the
   // button hidden too.
   explicit Form2(QWidget* parent = nullptr);
-  ~Form2() override;
-
-  // Shows the window in front and active, so Alt+O reaches it at once.
-  void ShowWindow();
 
   // The window's background picture, drawn at its own size from the
   // top-left corner of the client area.
@@ -35,7 +32,6 @@ class Form2 : public QWidget {
   QPushButton* Command1;   // "O K"
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

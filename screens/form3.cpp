@@ -1,7 +1,6 @@
 // The title window's layout, its start button and its load and unload.
 #include "screens/form3.h"
 
-#include <QCloseEvent>
 
 #include "game/qo_wav.h"
 #include "game/zupi.h"
@@ -9,7 +8,6 @@
 #include "screens/fonts.h"
 #include "screens/form_window.h"
 #include "screens/pictures/picture_files.h"
-#include "screens/query_unload.h"
 #include "screens/twips.h"
 
 using zupi::QColorOf;
@@ -17,14 +15,13 @@ using zupi::TwipsRect;
 
 namespace {
 
-Form3* loadedForm3 = nullptr;
 
 // The copyright line; one line, it must fit the label's width.
 const char16_t kCopyright[] = u"© 2026 Grotzel developers";
 
 }  // namespace
 
-Form3::Form3(QWidget* parent) : QWidget(parent) {
+Form3::Form3(QWidget* parent) : FormWindow(parent) {
   zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6030, 2940, QColorOf(0),
                          zupi::TitleButtons::CloseOnly});
   // The copyright line and the button have no font of their own.
@@ -56,29 +53,14 @@ Form3::Form3(QWidget* parent) : QWidget(parent) {
   Command1->hide();
 }
 
-Form3::~Form3() {
-  if (loadedForm3 == this) loadedForm3 = nullptr;
-}
-
-void Form3::ShowWindow() {
-  show();
-  raise();
-  activateWindow();
-}
-
-void Form3::closeEvent(QCloseEvent* event) { zupi::QueryUnload(event); }
-
 // Ends the title's wait; the sound plays on into the game.
 void Form3::Command1_Click() {
   zupi::IsRunning = false;
   zupi::PlayWave("nirorop.wav");
 }
 
-Form3* LoadForm3() {
-  if (loadedForm3 == nullptr) loadedForm3 = new Form3;
-  return loadedForm3;
-}
+Form3* LoadForm3() { return zupi::FormSlot<Form3>::Load(); }
 
-Form3* LoadedForm3() { return loadedForm3; }
+Form3* LoadedForm3() { return zupi::FormSlot<Form3>::loaded; }
 
-void UnloadForm3() { delete loadedForm3; }
+void UnloadForm3() { zupi::FormSlot<Form3>::Unload(); }

@@ -9,27 +9,21 @@
 #include <QWidget>
 
 #include "screens/controls.h"
+#include "screens/form_window.h"
 
-class Form3 : public QWidget {
+class Form3 : public zupi::FormWindow {
   Q_OBJECT
 
  public:
   // Builds the window from its layout, hidden, with every control but the
   // character hidden too.
   explicit Form3(QWidget* parent = nullptr);
-  ~Form3() override;
-
-  // Shows the window in front and active, so Alt+S reaches it at once.
-  void ShowWindow();
 
   // The controls, under the names the title sequence knows them by.
   ImageControl* Image1;    // the character; its picture comes from Form1
   ImageControl* Image2;    // the title lettering
   LabelControl* Label1;    // the copyright line
   QPushButton* Command1;   // "Start Game"
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Command1_Click();

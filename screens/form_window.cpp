@@ -1,11 +1,13 @@
 // Window flags, size, colour and icon of a top-level window.
 #include "screens/form_window.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QPainter>
 
 #include "screens/pictures/picture_files.h"
+#include "screens/query_unload.h"
 #include "screens/twips.h"
 
 namespace zupi {
@@ -47,5 +49,13 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
 
   form->installEventFilter(new BackgroundPainter(form, style.background));
 }
+
+void FormWindow::ShowWindow() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) { QueryUnload(event); }
 
 }  // namespace zupi

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <utility>
 
 namespace zupi {
 
@@ -22,5 +23,30 @@ struct FormStyle {
 // Makes `form` a top-level window of the given style. Its own background
 // colour is not passed on to the controls' system colours (see SystemColor).
 void SetUpForm(QWidget* form, const FormStyle& style);
+
+// What the three windows have in common beyond their style: they are shown
+// in front and active, also where no window manager activates new windows,
+// and a close request goes to the close rule.
+class FormWindow : public QWidget {
+ public:
+  using QWidget::QWidget;
+  void ShowWindow();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+};
+
+// A window loaded and unloaded like the forms of the old toolkit: at most
+// one at a time, created hidden from its layout on load, destroyed at once
+// (no close event) on unload.
+template <typename Form>
+struct FormSlot {
+  static inline Form* loaded = nullptr;
+  static Form* Load() {
+    if (loaded == nullptr) loaded = new Form;
+    return loaded;
+  }
+  static void Unload() { delete std::exchange(loaded, nullptr); }
+};
 
 }  // namespace zupi
