@@ -11,6 +11,7 @@
 
 #include "game/qo_wav.h"
 #include "game/wave_player.h"
+#include "tests/support/sound_sandbox.h"
 #include "tests/robustness/short_game.h"
 
 using namespace zupi;
@@ -42,21 +43,20 @@ class BrokenSoundsTest : public QObject {
   Q_OBJECT
 
  public:
-  // Before QApplication: no run may reach a real sound server.
-  static void initMain() { qputenv("PULSE_SERVER", "unix:/nonexistent/grotzel-test-pulse"); }
+  static void initMain() { test::KeepAwayFromSoundServers(); }
 
  private slots:
   void init() {
-    cwd_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(cwd_->path()));
+    cwd_ = std::make_unique<test::ScratchDirectory>();
+    QVERIFY(cwd_->isCurrent());
   }
-  void cleanup() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
+  void cleanup() { cwd_.reset(); }
 
   void aWholeGamePlaysOnWithBrokenSounds_data();
   void aWholeGamePlaysOnWithBrokenSounds();
 
  private:
-  std::unique_ptr<QTemporaryDir> cwd_;
+  std::unique_ptr<test::ScratchDirectory> cwd_;
 };
 
 // Each row: whether the game's own sound folder is there, how the files in

@@ -4,12 +4,12 @@
 // nowhere, so nothing is heard while the tests run.
 #include <QtTest>
 
-#include <QTemporaryDir>
 #include <memory>
 #include <stdexcept>
 
 #include "game/qo_wav.h"
 #include "game/wave_player.h"
+#include "tests/support/sound_sandbox.h"
 
 using namespace zupi;
 
@@ -53,16 +53,15 @@ class SoundTest : public QObject {
   Q_OBJECT
 
  public:
-  // Before QCoreApplication: no test run may reach a real sound server.
-  static void initMain() { qputenv("PULSE_SERVER", "unix:/nonexistent/grotzel-test-pulse"); }
+  static void initMain() { test::KeepAwayFromSoundServers(); }
 
  private slots:
   // Each test runs in an empty current directory of its own.
   void init() {
-    cwd_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(cwd_->path()));
+    cwd_ = std::make_unique<test::ScratchDirectory>();
+    QVERIFY(cwd_->isCurrent());
   }
-  void cleanup() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
+  void cleanup() { cwd_.reset(); }
 
   // QSoundEffect needs 16-bit PCM; a silent, clipped or clicking sound
   // would be a build fault nobody hears in CI. make_sounds writes a plain
@@ -144,7 +143,7 @@ class SoundTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> cwd_;
+  std::unique_ptr<test::ScratchDirectory> cwd_;
 };
 
 QTEST_GUILESS_MAIN(SoundTest)
