@@ -64,8 +64,6 @@ void WaitWhileRunning() {
 
 void SetWaitPassLength(std::chrono::milliseconds length) { passLength = length; }
 
-std::chrono::milliseconds WaitPassLength() { return passLength; }
-
 int CenteredOffset(int screenTwips, int windowTwips) {
   const int difference = RoundHalfEven(static_cast<float>(screenTwips - windowTwips));
   return difference / 2;  // integer division truncates toward zero

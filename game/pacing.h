@@ -27,7 +27,6 @@ void WaitWhileRunning();
 
 // Tests shorten a pass to keep suites fast; the number of passes is unchanged.
 void SetWaitPassLength(std::chrono::milliseconds length);
-std::chrono::milliseconds WaitPassLength();
 
 // Moves `window` to the middle of the primary screen, left edge first.
 void CenterForm(QWidget& window);

@@ -21,6 +21,8 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
 }
 
 void ImageControl::setPicture(const QPixmap& picture) {
+  // The same picture again is the common case (a step, a dark tick): no repaint.
+  if (picture.cacheKey() == picture_.cacheKey()) return;
   picture_ = picture;
   update();
 }
@@ -136,8 +138,6 @@ void LabelControl::setCaption(const QString& caption) {
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   setText(shown);
 }
-
-QColor LabelControl::textColor() const { return palette().color(QPalette::WindowText); }
 
 void LabelControl::setTextColor(const QColor& colour) { setPaletteColor(QPalette::WindowText, colour); }
 

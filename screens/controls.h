@@ -116,7 +116,6 @@ class LabelControl : public QLabel {
   const QString& caption() const { return caption_; }
   void setCaption(const QString& caption);
 
-  QColor textColor() const;
   void setTextColor(const QColor& colour);
 
   QColor backColor() const;
