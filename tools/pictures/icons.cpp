@@ -6,6 +6,7 @@
 // partial transparency.
 #include "pictures.h"
 #include "pixel_art.h"
+#include "zupi_face.h"
 
 namespace pictures {
 namespace {
@@ -65,87 +66,32 @@ constexpr std::string_view kBoardFace[]{
     ".....KK.....",
 };
 
-// The program icon's left half; the right half is its mirror image. K
-// outline, H hair, C hair tie, S skin, R blush, D dress. The eyes are
-// stamped on afterwards, unsoftened.
-constexpr std::string_view kIconLeftHalf[]{
-    "K.KK............",
-    "KHKHK...........",
-    "KHHHHK......KKKK",
-    "KHHHHHK...KKHHHH",
-    ".KHHHHCK.KHHHHHH",
-    "KHHHHCCHHHHHHHHH",
-    ".KKHHCCHHHHHHHHH",
-    "...KKKHHHHHHHHHH",
-    ".....KHHHHHHHHHH",
-    ".....KHHHHHHHHHH",
-    ".....KHHHHHHHHHH",
-    "....KHHHHHHHHKHH",
-    "....KHHHHKHHKSKH",
-    "....KHHHKSKHKSSK",
-    "....KHHKSSSKSSSS",
-    "....KHHKSSSSSSSS",
-    "....KHHKSSSSSSSS",
-    "....KHKSSSSSSSSS",
-    "....KHKSSSSSSSSS",
-    "....KHKSSSSSSSSS",
-    "....KHKSSSSSSSSS",
-    "....KKSSSSSSSSSS",
-    ".....KSSSSSSSSSS",
-    "......KSRSRSSSSS",
-    "......KSRSRSSSKS",
-    ".......KSSSSSSSK",
-    ".......KSSSSSSSS",
-    "........KSSSSSSS",
-    ".........KKSSSSS",
-    "..........KKKKKK",
-    "...........KDDDD",
-    "..........KDDDDD",
-};
-// The left eye, rows 16..22 from column 8, mirrored for the right one;
-// W marks the gleams, which keep their side.
-constexpr std::string_view kIconEye[]{
-    ".KKKK.",
-    "KKKKKK",
-    "KGGGGK",
-    "KBBBBK",
-    "KBBBBK",
-    "KBBBBK",
-    ".KBBK.",
-};
-constexpr std::string_view kIconGleam[]{
-    "......",
-    "......",
-    ".W....",
-    "......",
-    "...W..",
-};
-
-// Her name, Zupi, in katakana, one letter above the other: seven rows
-// each, with dakuten and handakuten at the upper right.
+// Her name, Zupi, in katakana, one letter above the other, lettered by
+// hand for 32 pixels: seven rows each, the dakuten and the handakuten at
+// the upper right.
 constexpr std::string_view kName[]{
-    ".....Y.Y",
-    ".YYYY...",
-    "....Y...",
-    "...Y....",
-    "..YY....",
-    ".Y..Y...",
-    "Y....Y..",
-    "........",
-    "Y....Y..",
-    "Y...Y.Y.",
-    "Y....Y..",
-    "YYYY....",
-    "Y.......",
-    "Y.......",
-    ".YYYYY..",
+    "....Y.Y",
+    "YYYY...",
+    "...Y...",
+    "..Y....",
+    ".YY....",
+    "Y..Y...",
+    "....Y..",
+    ".......",
+    "Y....Y.",
+    "Y...Y.Y",
+    "YY...Y.",
+    "Y.Y....",
+    "Y......",
+    "Y......",
+    ".YYYY..",
 };
 
 void DrawName(Canvas& canvas) {
   Canvas letters(canvas.Size());
-  letters.Stamp({24, 17}, kName, {{'Y', kNameLetters}});
+  letters.Stamp({kNameLeft, kNameTop}, kName, {{'Y', kNameLetters}});
   const Mask shape = letters.Where(kNameLetters);
-  canvas.Outline(shape, 0xFF302000, canvas.Drawn());
+  canvas.Outline(shape, kOutline);
   canvas.Fill(shape, kNameLetters);
 }
 
@@ -162,17 +108,15 @@ QImage DrawBoardIcon() {
 }
 
 QImage DrawProgramIcon() {
+  // Drawn four times larger and reduced, so every edge is softened the
+  // way a shrunk drawing is; the letters are put on afterwards, crisp.
+  constexpr int kEnlarge = 4;
+  const Drawing drawing = ZupiFace(false);
+  QImage face = ReduceToHardMask(Paint(drawing, kIcon.width() * kEnlarge), kEnlarge);
+  SnapBlends(face, drawing, 8);
   Canvas canvas(kIcon);
-  const Palette palette{{'K', kOutline}, {'H', kHair},   {'C', kHairTie},   {'S', kSkin},
-                        {'B', kIris},    {'G', kIrisShade}, {'R', kBlush}, {'D', kPinafore},
-                        {'W', kHighlight}};
-  canvas.Stamp({0, 0}, kIconLeftHalf, palette);
-  canvas.Stamp({16, 0}, kIconLeftHalf, palette, true);
-  Soften(canvas);
-  for (int x : {8, 18}) {
-    canvas.Stamp({x, 16}, kIconEye, palette, x > 16);
-    canvas.Stamp({x, 16}, kIconGleam, palette);
-  }
+  for (int y = 0; y < kIcon.height(); ++y)
+    for (int x = 0; x < kIcon.width(); ++x) canvas.Set(x, y, face.pixel(x, y));
   DrawName(canvas);
   return canvas.Image();
 }

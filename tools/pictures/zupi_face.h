@@ -1,0 +1,20 @@
+// Zupi's face in close-up, as paths: the one description behind the 32 x 32
+// program icon and the menu icons drawn for larger sizes.
+#pragma once
+
+#include "vector_art.h"
+
+namespace pictures {
+
+// The face on a 32-unit square: hair with a bunch at each upper corner,
+// brown eyes, blush, a small smile and the top of her dress at the bottom.
+// With `name`, her name "ズピ" runs down the lower right edge as strokes;
+// the pixel icon letters it by hand instead, as strokes that thin would
+// blur at 32 pixels.
+Drawing ZupiFace(bool name);
+
+// Where the name stands on the 32-unit square: columns 25..31, rows 17..31.
+constexpr int kNameLeft = 25;
+constexpr int kNameTop = 17;
+
+}  // namespace pictures
