@@ -134,4 +134,51 @@ Drawing ZupiFace(bool name) {
   return d;
 }
 
+namespace {
+
+// The board head is symmetric about x = 10, the middle of 20 pixels.
+constexpr double kBoardMiddle = 10;
+
+QPainterPath BoardBunch() {
+  QPainterPath p(QPointF(4.4, 3.9));
+  p.cubicTo(2.2, 2.2, 0.3, 3.4, 0.4, 6.4);
+  p.cubicTo(0.5, 9, 1.4, 11, 2.4, 12.2);
+  p.lineTo(2.9, 10.2);
+  p.cubicTo(3.5, 8.6, 4, 7, 4.2, 5.8);
+  p.closeSubpath();
+  return p;
+}
+
+QPainterPath BoardFringe(const QPainterPath& hair) {
+  QPolygonF outline{{0, 0}, {20, 0}, {20, 12}, {16.6, 12.4}, {15.8, 8.6}};
+  outline << QPolygonF{{14.6, 7}, {13.4, 8.8}, {11.8, 6.6}, {10, 8.4}, {8.2, 6.6},
+                       {6.6, 8.8},  {5.4, 7},   {4.2, 8.6},  {3.4, 12.4}, {0, 12}};
+  QPainterPath p;
+  p.addPolygon(outline);
+  p.closeSubpath();
+  return p.intersected(hair);
+}
+
+}  // namespace
+
+Drawing ZupiBoardHead() {
+  Drawing d;
+  d.size = 20;
+  auto& s = d.shapes;
+  auto both = [](const QPainterPath& left) { return left + Mirror(left, kBoardMiddle); };
+  const QPainterPath hair = EllipsePath({kBoardMiddle, 8.9}, 6.6, 7.4);
+  s.push_back({both(BoardBunch()), kHair, kOutline, 0.7, 1});
+  s.push_back({hair, kHair, kOutline, 0.7, 1});
+  s.push_back({EllipsePath({kBoardMiddle, 11.8}, 5.7, 5.6), kSkin, kOutline, 0.7, 1});
+  s.push_back({BoardFringe(hair), kHair, kOutline, 0.7, 1});
+  s.push_back({both(EllipsePath({4.2, 5.2}, 0.9, 0.9)), kHairTie, kOutline, 0.4, 1});
+  s.push_back({both(EllipsePath({5.9, 14.3}, 1.3, 0.75)), kBlush, 0, 0, 0.45});
+  QPainterPath mouth(QPointF(8.5, 14.2));
+  mouth.lineTo(11.5, 14.2);
+  mouth.quadTo(11.3, 16.6, kBoardMiddle, 16.6);
+  mouth.quadTo(8.7, 16.6, 8.5, 14.2);
+  s.push_back({mouth, kMouth, kOutline, 0.5, 1});
+  return d;
+}
+
 }  // namespace pictures

@@ -1,5 +1,6 @@
-// Zupi's face in close-up, as paths: the one description behind the 32 x 32
-// program icon and the menu icons drawn for larger sizes.
+// Zupi's head as paths: the face in close-up, the one description behind
+// the 32 x 32 program icon and the menu icons drawn for larger sizes, and
+// the small head that walks the board.
 #pragma once
 
 #include "vector_art.h"
@@ -12,6 +13,11 @@ namespace pictures {
 // the pixel icon letters it by hand instead, as strokes that thin would
 // blur at 32 pixels.
 Drawing ZupiFace(bool name);
+
+// Her head from the front on a 20-unit square, for the board icon: hair
+// with a bunch standing off each side, big black eyes, pink cheeks and an
+// open smiling mouth.
+Drawing ZupiBoardHead();
 
 // Where the name stands on the 32-unit square: columns 25..31, rows 17..31.
 constexpr int kNameLeft = 25;
