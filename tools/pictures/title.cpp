@@ -11,9 +11,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <string_view>
 
 #include "pictures.h"
+#include "vector_art.h"
 
 namespace pictures {
 namespace {
@@ -70,84 +72,103 @@ double HandLetter(QPainterPath& p, char c) {
   }
 }
 
+// A hand's line wavers: every point of a letter is nudged by a small,
+// fixed wave, so no stroke is ruler-straight and every run paints alike.
+QPainterPath Wobbled(const QPainterPath& letter, double phase) {
+  QPainterPath out;
+  for (const QPolygonF& stroke : letter.toSubpathPolygons()) {
+    QPolygonF moved;
+    for (const QPointF& p : stroke) {
+      moved << p + QPointF(0.45 * std::sin(p.y() * 0.9 + phase),
+                           0.45 * std::sin(p.x() * 0.8 + 2 * phase));
+    }
+    out.addPolygon(moved);
+  }
+  return out;
+}
+
 void DrawHandwriting(QPainter& painter) {
   struct Run { std::string_view text; QRgb colour; };
   QTransform hand;
-  hand.translate(12, 28.5).scale(1.301, 1.03).shear(-0.18, 0);
-  // A hand never holds a letter quite upright: a fixed tilt per letter,
-  // in degrees, keeps the line lively and the picture the same every run.
-  constexpr double kTilt[]{-4, 3, -2, 5, 0, -3, 4, -5, 2, -2, 3};
-  double x = 0;
+  hand.translate(14, 30.5).scale(1.28, 1.0).shear(-0.26, 0);
+  // A hand never holds a letter quite upright, nor writes two alike: per
+  // letter a tilt in degrees, a size, a drop below the letter before (the
+  // line steps down to the right, unevenly) and a pen pressure.
+  constexpr double kTilt[]{-6, 5, -3, 8, 0, -5, 6, -8, 3, -4, 6};
+  constexpr double kSize[]{1.08, 0.92, 1.02, 0.95, 1, 1.06, 0.94, 1.05, 1.1, 0.93, 0.98};
+  constexpr double kDrop[]{0, 1.6, 0.2, 1.9, 0, 0.6, 1.8, 0.3, 1.5, 2.2, 1.2};
+  constexpr double kPen[]{3.4, 2.9, 3.2, 2.8, 3, 3.3, 2.9, 3.5, 3.1, 2.8, 3.2};
+  double x = 0, y = 0;
   int index = 0;
   for (const Run& run : {Run{"Zupi", kNameOrange}, Run{" in the", kMagenta}}) {
-    QPainterPath path;
     for (char c : run.text) {
       QPainterPath letter;
-      const double advance = HandLetter(letter, c);
-      // Each letter sits a little lower than the one before, as a line
-      // written without ruling drifts.
+      const double advance = HandLetter(letter, c) * kSize[index];
+      y += kDrop[index];
       QTransform place;
-      place.translate(x + advance / 2, 0.95 * index);
-      place.rotate(kTilt[index]).translate(-advance / 2, 0);
-      path.addPath(place.map(letter));
+      place.translate(x + advance / 2, y);
+      place.rotate(kTilt[index]).scale(kSize[index], kSize[index]).translate(-advance / 2, 0);
+      Stroke(painter, hand.map(Wobbled(place.map(letter), index * 1.7)), run.colour, kPen[index]);
       x += advance + 2;
       ++index;
     }
-    Stroke(painter, hand.map(path), run.colour, 3.2);
   }
 }
 
 // --- the big line ------------------------------------------------------------
-// Letters placed directly in picture pixels; the stroke is 10 wide.
-constexpr double kHeavy = 10;
+// Letters placed directly in picture pixels; the stroke is 9 wide. The
+// three colour parts keep fixed columns with gaps between them, so the
+// letters are tracked wide throughout, each gap about as wide as those
+// that part the colours, and the word reads as one: "Gro" in stone, the
+// "t" in green, "zel" in mint.
+constexpr double kHeavy = 9;
 
-QPainterPath Grot() {
+QPainterPath Gro() {
   QPainterPath p;
-  const QRectF g(32.5, 43.5, 32, 43.5);
+  const QRectF g(32, 43.5, 25.5, 43);
   p.arcMoveTo(g, 40);  // G
   p.arcTo(g, 40, 285);
-  p.lineTo(64, 66);
-  p.lineTo(53, 66);
-  p.moveTo(76, 62);  // r
-  p.lineTo(76, 87);
-  p.moveTo(76, 72);
-  p.cubicTo(78, 63, 83, 61, 88, 62);
-  p.addEllipse(QRectF(99.5, 62, 16, 25));  // o
-  p.moveTo(131, 47);  // t
-  p.lineTo(131, 80);
-  p.quadTo(131, 87, 139, 86.5);
-  p.moveTo(126, 62);
-  p.lineTo(139, 62);
+  p.lineTo(57.5, 66);
+  p.lineTo(47.5, 66);
+  p.moveTo(83, 62);  // r
+  p.lineTo(83, 87);
+  p.moveTo(83, 72);
+  p.cubicTo(85, 64, 88, 61.5, 93, 62);
+  p.addEllipse(QRectF(116, 62, 22.5, 25));  // o
   return p;
 }
 
-QPainterPath Z() {
+QPainterPath T() {
   QPainterPath p;
-  p.moveTo(169, 62);
-  p.lineTo(190, 62);
-  p.lineTo(169, 86.5);
-  p.lineTo(190, 86.5);
+  p.moveTo(175, 47);
+  p.lineTo(175, 80);
+  p.quadTo(175, 87, 189.5, 86.5);
+  p.moveTo(168.5, 62);
+  p.lineTo(189.5, 62);
   return p;
 }
 
-QPainterPath El() {
+QPainterPath Zel() {
   QPainterPath p;
-  p.moveTo(209, 71);  // e
-  p.lineTo(239, 71);
-  p.arcTo(QRectF(209, 61, 30, 23), 10, 295);
-  p.moveTo(262, 45);  // l
-  p.lineTo(262, 77);
-  p.quadTo(262, 84, 273, 83.5);
+  p.moveTo(208.5, 62);  // z
+  p.lineTo(220, 62);
+  p.lineTo(208.5, 86.5);
+  p.lineTo(220, 86.5);
+  p.moveTo(238.5, 74);  // e
+  p.lineTo(255, 74);
+  p.arcTo(QRectF(238.5, 61, 16.5, 26), 0, 315);
+  p.moveTo(273, 45);  // l
+  p.lineTo(273, 86.5);
   return p;
 }
 
 void DrawBigLine(QPainter& painter) {
-  const QPainterPath grot = Grot();
+  const QPainterPath grot = Gro();
   Stroke(painter, grot, kStoneDark, kHeavy, {2, 2});
   Stroke(painter, grot, kStoneLight, kHeavy, {-1.5, -1.5});
   Stroke(painter, grot, kStone, kHeavy - 1, {0.5, 0.5});
-  Stroke(painter, Z(), kGreen, kHeavy);
-  const QPainterPath el = El();
+  Stroke(painter, T(), kGreen, kHeavy);
+  const QPainterPath el = Zel();
   Stroke(painter, el, kStone, kHeavy, {1.5, 1.5});
   Stroke(painter, el, kMint, kHeavy);
 }
@@ -161,6 +182,10 @@ QImage DrawTitle() {
   painter.setRenderHint(QPainter::Antialiasing);
   DrawHandwriting(painter);
   DrawBigLine(painter);
+  painter.end();
+  // Antialiasing leaves a blend at every edge; a few steps of them are
+  // enough and keep the palette small.
+  SnapBlends(image, {kNameOrange, kMagenta, kStone, kStoneLight, kStoneDark, kGreen, kMint}, 9);
   return image;
 }
 

@@ -7,7 +7,6 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <set>
 
 namespace pictures {
 namespace {
@@ -126,6 +125,10 @@ QImage ReduceToHardMask(const QImage& large, int factor) {
 void SnapBlends(QImage& image, const Drawing& drawing, int step) {
   std::set<QRgb> own;
   for (const Shape& s : drawing.shapes) own.insert({s.fill | 0xFF000000, s.line | 0xFF000000});
+  SnapBlends(image, own, step);
+}
+
+void SnapBlends(QImage& image, const std::set<QRgb>& own, int step) {
   auto snap = [step](int c) { return std::min(255, (c + step / 2) / step * step); };
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {

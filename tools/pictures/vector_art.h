@@ -10,6 +10,7 @@
 #include <QRgb>
 #include <QString>
 
+#include <set>
 #include <vector>
 
 namespace pictures {
@@ -41,6 +42,7 @@ QImage ReduceToHardMask(const QImage& large, int factor);
 // steps of `step` per channel, which keeps a reduced picture to a small
 // palette; pixels of the drawing's own colours keep them exactly.
 void SnapBlends(QImage& image, const Drawing& drawing, int step);
+void SnapBlends(QImage& image, const std::set<QRgb>& own, int step);
 
 // Path helpers in drawing units.
 QPainterPath EllipsePath(QPointF centre, double rx, double ry);
