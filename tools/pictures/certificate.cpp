@@ -1,7 +1,7 @@
 // The certificate picture, 350 x 400 pixels: Zupi from the waist up
 // against a pale sky, smiling and blushing, her right hand raised in a V
 // sign at the left with a little spiral on each fingertip. She is painted
-// with antialiasing and soft grey outlines, back to front: sky, bunches,
+// as flat pixel art with grey outlines, back to front: sky, bunches,
 // body, face, hair, then the raised arm. Her places are fixed: hair in
 // columns 62..305 and rows 9..134, face in columns 125..262, the V-sign
 // hand in columns 6..78 and rows 131..235, clothes from row 203 down.
@@ -23,14 +23,26 @@ QPainterPath Polygon(std::initializer_list<QPointF> points) {
   return p;
 }
 
+QPainterPath RightOf(double x) {
+  QPainterPath p;
+  p.addRect(QRectF(x, 0, 350 - x, 410));
+  return p;
+}
+
 void DrawBody(QPainter& painter) {
-  Part(painter, Polygon({{160, 201.5}, {227, 201.5}, {252, 214}, {298, 236}, {312, 270},
-                         {320, 402}, {66, 402}, {76, 270}, {92, 236}, {135, 214}}),
-       kBlouse);
+  const QPainterPath blouse = Polygon({{160, 201.5}, {227, 201.5}, {252, 214}, {298, 236},
+                                       {312, 270}, {320, 402}, {66, 402}, {76, 270}, {92, 236},
+                                       {135, 214}});
+  Part(painter, blouse, kBlouse);
+  Fill(painter, blouse.intersected(RightOf(286)), kBlouseShade);
+  Line(painter, blouse, kLine, kLineWidth);
   QPainterPath rightArm(QPointF(286, 262));  // her left arm, hanging at her side
   rightArm.cubicTo(280, 300, 280, 350, 284, 402);
   Line(painter, rightArm, kLine, kLineWidth);
-  Part(painter, Polygon({{150, 248}, {237, 248}, {250, 402}, {137, 402}}), kPinafore);
+  const QPainterPath pinafore = Polygon({{150, 248}, {237, 248}, {250, 402}, {137, 402}});
+  Part(painter, pinafore, kPinafore);
+  Fill(painter, pinafore.intersected(RightOf(226)), kPinaforeShade);
+  Line(painter, pinafore, kLine, kLineWidth);
   for (bool right : {false, true}) {
     const QTransform side = right ? QTransform(-1, 0, 0, 1, 387, 0) : QTransform();
     Part(painter, side.map(Polygon({{140, 212}, {156, 208}, {166, 250}, {150, 250}})), kPinafore);
@@ -63,6 +75,12 @@ void Part(QPainter& painter, const QPainterPath& path, QRgb colour) {
   painter.setPen(
       QPen(QColor::fromRgb(kLine), kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(QColor::fromRgb(colour));
+  painter.drawPath(path);
+}
+
+void Fill(QPainter& painter, const QPainterPath& path, QRgb colour) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor::fromRgba(colour));
   painter.drawPath(path);
 }
 
@@ -118,7 +136,8 @@ namespace pictures {
 QImage DrawCertificate() {
   QImage image(350, 400, QImage::Format_RGB32);
   QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
+  // No antialiasing: every part is one flat colour with a hard grey edge,
+  // like the sprites beside it, and stays crisp when the window is scaled.
   certificate::DrawSky(painter);
   certificate::DrawHairBehind(painter);
   certificate::DrawBody(painter);

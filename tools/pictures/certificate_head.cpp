@@ -5,6 +5,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <utility>
 
 #include "certificate.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 constexpr double kMiddle = 193.5;
 constexpr QRgb kSheen = 0xFFF0743A;
-constexpr QRgb kCheek = 0x60FF7070;  // soft pink laid over the skin
+constexpr QRgb kCheek = 0xFFFFA898;  // the skin flushed pink
 constexpr QRgb kTongue = 0xFFF07A7A;
 constexpr QRgb kLash = 0xFF4A4A4A;
 
@@ -73,12 +74,6 @@ QPainterPath FaceShape() {
   p.lineTo(264.5, 90);
   p.cubicTo(264.5, 40, 123, 40, 123, 90);
   return p;
-}
-
-void Fill(QPainter& painter, const QPainterPath& path, QRgb colour) {
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor::fromRgba(colour));
-  painter.drawPath(path);
 }
 
 // One eye, described for the viewer's left and mirrored for the right;
@@ -144,8 +139,12 @@ void DrawMouth(QPainter& painter) {
 }  // namespace
 
 void DrawHairBehind(QPainter& painter) {
-  Part(painter, LeftBunch(), kHair);
-  Part(painter, RightBunch(), kHair);
+  // The side of each bunch towards the head lies in shadow.
+  for (const auto& [bunch, away] : {std::pair{LeftBunch(), -9.0}, std::pair{RightBunch(), 9.0}}) {
+    Part(painter, bunch, kHair);
+    Fill(painter, bunch - bunch.translated(away, 0), kHairShade);
+    Line(painter, bunch, kLine, kLineWidth);
+  }
 }
 
 void DrawHairFront(QPainter& painter) {
@@ -173,7 +172,13 @@ void DrawHairFront(QPainter& painter) {
 }
 
 void DrawFace(QPainter& painter) {
+  // The chin's shadow on the blouse and collar, then the face with the
+  // fringe's shadow on the forehead.
+  QPainterPath below;
+  below.addRect(QRectF(100, 201, 190, 20));
+  Fill(painter, FaceShape().translated(0, 9).intersected(below), kBlouseShade);
   Part(painter, FaceShape(), kSkin);
+  Fill(painter, Hair().translated(0, 8).intersected(FaceShape()), kSkinShade);
   DrawCheeks(painter);
   DrawEye(painter, false);
   DrawEye(painter, true);

@@ -1,11 +1,6 @@
 // The sky behind the certificate's Zupi: pale blue, lighter towards the
-// bottom, with soft grey-white clouds. Each cloud is a cluster of puffs,
-// a grey underside below a lit top, blurred so that its edges melt into
-// the blue.
-#include <QImage>
-#include <QLinearGradient>
-
-#include <algorithm>
+// bottom, with grey-white clouds. Each cloud is a cluster of puffs, a grey
+// underside below a lit top with one tone between, all flat.
 #include <vector>
 
 #include "certificate.h"
@@ -13,10 +8,12 @@
 namespace pictures::certificate {
 namespace {
 
-constexpr QRgb kSkyTop = 0xFF9DCDF0;
-constexpr QRgb kSkyBottom = 0xFFDDEFFB;
+constexpr QRgb kSkyTop = 0xFF80BCEB;
+constexpr QRgb kSkyBottom = 0xFFF2F9FE;
 constexpr QRgb kCloudLit = 0xFFF9FAFB;
 constexpr QRgb kCloudShade = 0xFFCDD3DA;
+constexpr QRgb kCloudMid = 0xFFE4E8EC;
+constexpr int kSkyBands = 145;
 
 struct Puff {
   double x, y, r;
@@ -41,49 +38,25 @@ void PaintPuffs(QPainter& painter, const std::vector<Puff>& cloud, QPointF shift
   for (const Puff& p : cloud) painter.drawEllipse(QPointF(p.x, p.y) + shift, p.r, p.r);
 }
 
-// A box blur of the given radius along rows, then along columns, on a
-// premultiplied image; three passes would approach a Gaussian, one is
-// soft enough for clouds.
-void Blur(QImage& image, int radius) {
-  const int w = image.width(), h = image.height();
-  for (int pass = 0; pass < 2; ++pass) {
-    const QImage src = image.copy();
-    const bool rows = pass == 0;
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        int sum[4] = {0, 0, 0, 0}, n = 0;
-        for (int d = -radius; d <= radius; ++d) {
-          const int sx = rows ? std::clamp(x + d, 0, w - 1) : x;
-          const int sy = rows ? y : std::clamp(y + d, 0, h - 1);
-          const QRgb p = src.pixel(sx, sy);
-          sum[0] += qAlpha(p), sum[1] += qRed(p), sum[2] += qGreen(p), sum[3] += qBlue(p), ++n;
-        }
-        image.setPixel(x, y, qRgba(sum[1] / n, sum[2] / n, sum[3] / n, sum[0] / n));
-      }
-    }
-  }
-}
-
 }  // namespace
 
 void DrawSky(QPainter& painter) {
-  const QRect area(0, 0, painter.device()->width(), painter.device()->height());
-  QLinearGradient blue(0, 0, 0, area.height());
-  blue.setColorAt(0, QColor::fromRgb(kSkyTop));
-  blue.setColorAt(1, QColor::fromRgb(kSkyBottom));
-  painter.fillRect(area, blue);
-
-  QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
-  layer.fill(Qt::transparent);
-  QPainter clouds(&layer);
-  clouds.setRenderHint(QPainter::Antialiasing);
-  for (const auto& cloud : Clouds()) {
-    PaintPuffs(clouds, cloud, {0, 0}, kCloudShade);
-    PaintPuffs(clouds, cloud, {-2, -5}, kCloudLit);
+  // The blue lightens towards the bottom in flat bands, a few rows each.
+  const int width = painter.device()->width(), height = painter.device()->height();
+  for (int band = 0; band < kSkyBands; ++band) {
+    const double t = band / double(kSkyBands - 1);
+    const auto mix = [t](int a, int b) { return int(a + (b - a) * t + 0.5); };
+    const QColor blue(mix(qRed(kSkyTop), qRed(kSkyBottom)), mix(qGreen(kSkyTop), qGreen(kSkyBottom)),
+                      mix(qBlue(kSkyTop), qBlue(kSkyBottom)));
+    const int top = band * height / kSkyBands, bottom = (band + 1) * height / kSkyBands;
+    painter.fillRect(QRect(0, top, width, bottom - top), blue);
   }
-  clouds.end();
-  Blur(layer, 2);
-  painter.drawImage(0, 0, layer);
+  // Each cloud: its grey underside, then the lit puffs a little higher.
+  for (const auto& cloud : Clouds()) {
+    PaintPuffs(painter, cloud, {0, 0}, kCloudShade);
+    PaintPuffs(painter, cloud, {-1, -2.5}, kCloudMid);
+    PaintPuffs(painter, cloud, {-2, -5}, kCloudLit);
+  }
 }
 
 }  // namespace pictures::certificate
