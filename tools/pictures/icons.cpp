@@ -24,10 +24,11 @@ constexpr std::string_view kBoardEyes[]{
 };
 
 // A drawing painted `enlarge` times larger and reduced to `size` with soft
-// edges and hard transparency; transparent pixels get `key`.
-Canvas Reduced(const Drawing& drawing, QSize size, int enlarge, QRgb key) {
+// edges and hard transparency, its blends rounded to `step`; transparent
+// pixels get `key`.
+Canvas Reduced(const Drawing& drawing, QSize size, int enlarge, QRgb key, int step) {
   QImage small = ReduceToHardMask(Paint(drawing, size.width() * enlarge), enlarge);
-  SnapBlends(small, drawing, 8);
+  SnapBlends(small, drawing, step);
   Canvas canvas(size, key);
   for (int y = 0; y < size.height(); ++y)
     for (int x = 0; x < size.width(); ++x)
@@ -67,7 +68,7 @@ void DrawName(Canvas& canvas) {
 }  // namespace
 
 QImage DrawBoardIcon() {
-  Canvas canvas = Reduced(ZupiBoardHead(), kBoard, 4, kBoardIconKey);
+  Canvas canvas = Reduced(ZupiBoardHead(), kBoard, 4, kBoardIconKey, 8);
   canvas.Stamp({6, 10}, kBoardEyes, {{'K', kOutline}, {'W', kHighlight}});
   return canvas.Image();
 }
@@ -75,7 +76,7 @@ QImage DrawBoardIcon() {
 QImage DrawProgramIcon() {
   // Drawn four times larger and reduced, so every edge is softened the
   // way a shrunk drawing is; the letters are put on afterwards, crisp.
-  Canvas canvas = Reduced(ZupiFace(false), kIcon, 4, 0);
+  Canvas canvas = Reduced(ZupiFace(false), kIcon, 4, 0, 10);
   DrawName(canvas);
   return canvas.Image();
 }

@@ -82,7 +82,8 @@ void AddEyes(std::vector<Shape>& s) {
   lash.quadTo(11.2, 14.6, 14.3, 18.0);
   s.push_back(Filled(BothSides(eye), kIris, 0.7));
   s.push_back({BothSides(eye.intersected(top)), kIrisShade, 0, 0, 1});
-  s.push_back(Stroked(BothSides(lash), kOutline, 1.1));
+  s.push_back({BothSides(EllipsePath(centre + QPointF(0, 0.7), 1.1, 1.7)), kIrisShade, 0, 0, 1});
+  s.push_back(Stroked(BothSides(lash), kOutline, 1.3));
   for (double dx : {0.0, 8.4}) {
     s.push_back({EllipsePath(centre + QPointF(dx - 0.9, -1.0), 0.95, 0.95), kHighlight, 0, 0, 1});
     s.push_back({EllipsePath(centre + QPointF(dx + 1.0, 1.6), 0.5, 0.5), kHighlight, 0, 0, 1});
@@ -112,7 +113,7 @@ QPainterPath NameStrokes() {
 
 }  // namespace
 
-Drawing ZupiFace(bool name) {
+Drawing ZupiFace(bool name, double lineScale) {
   Drawing d;
   auto& s = d.shapes;
   s.push_back(Filled(BothSides(Bunch()), kHair));
@@ -127,6 +128,7 @@ Drawing ZupiFace(bool name) {
   QPainterPath smile(QPointF(14.2, 25.1));
   smile.quadTo(kMiddle, 26.5, 16.8, 25.1);
   s.push_back(Stroked(smile, kOutline, 0.6));
+  for (Shape& shape : s) shape.lineWidth *= lineScale;
   if (name) {
     s.push_back(Stroked(NameStrokes(), kNameEdge, 2.0));
     s.push_back(Stroked(NameStrokes(), kNameLetters, 0.9));

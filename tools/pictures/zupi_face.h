@@ -11,8 +11,9 @@ namespace pictures {
 // brown eyes, blush, a small smile and the top of her dress at the bottom.
 // With `name`, her name "ズピ" runs down the lower right edge as strokes;
 // the pixel icon letters it by hand instead, as strokes that thin would
-// blur at 32 pixels.
-Drawing ZupiFace(bool name);
+// blur at 32 pixels. Outlines are `lineScale` times their width at 32
+// pixels: a line one pixel wide there would be heavy at 256.
+Drawing ZupiFace(bool name, double lineScale = 1);
 
 // Her head from the front on a 20-unit square, for the board icon: hair
 // with a bunch standing off each side, big black eyes, pink cheeks and an
