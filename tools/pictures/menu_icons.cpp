@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "draw_menu_icons: cannot create %s\n", qPrintable(folder));
     return 1;
   }
-  const Drawing face = ZupiFace(true, 0.7);
+  const Drawing face = ZupiFace(true, kMenuLineScale);
   for (int size : {64, 128, 256}) {
     const QString path = QDir(folder).filePath(QStringLiteral("grotzel-%1.png").arg(size));
     if (!Paint(face, size).save(path, "PNG")) {

@@ -20,6 +20,9 @@ Drawing ZupiFace(bool name, double lineScale = 1);
 // open smiling mouth.
 Drawing ZupiBoardHead();
 
+// The outline scale of the menu icons, drawn at 64 pixels and more.
+constexpr double kMenuLineScale = 0.7;
+
 // Where the name stands on the 32-unit square: columns 25..31, rows 17..31.
 constexpr int kNameLeft = 25;
 constexpr int kNameTop = 17;
