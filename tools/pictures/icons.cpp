@@ -36,6 +36,20 @@ Canvas Reduced(const Drawing& drawing, QSize size, int enlarge, QRgb key, int st
   return canvas;
 }
 
+// The program icon's left eye, rows 16..22 from column 8; the right eye,
+// from column 17, is its mirror image but for the gleams, which keep
+// their side. Stamped after the reduction: brown iris under a heavy black
+// lid, shaded grey below it, two white gleams.
+constexpr std::string_view kIconEye[]{
+    "SKKKKS",
+    "KKKKKK",
+    "KWGGGK",
+    "KBBGBK",
+    "KBBBBK",
+    "KBBBWK",
+    "SKBBKS",
+};
+
 // Her name, Zupi, in katakana, one letter above the other, lettered by
 // hand for 32 pixels: seven rows each, the dakuten and the handakuten at
 // the upper right.
@@ -75,8 +89,14 @@ QImage DrawBoardIcon() {
 
 QImage DrawProgramIcon() {
   // Drawn four times larger and reduced, so every edge is softened the
-  // way a shrunk drawing is; the letters are put on afterwards, crisp.
-  Canvas canvas = Reduced(ZupiFace(false), kIcon, 4, 0, 10);
+  // way a shrunk drawing is; the eyes and letters are put on afterwards,
+  // crisp.
+  Canvas canvas = Reduced(ZupiFace(false), kIcon, 4, 0, 5);
+  const Palette eye{{'K', kOutline}, {'B', kIris}, {'G', kIrisShade}, {'S', kSkin}};
+  for (int x : {8, 17}) {
+    canvas.Stamp({x, 16}, kIconEye, eye, x > 16);
+    canvas.Stamp({x, 16}, kIconEye, {{'W', kHighlight}});
+  }
   DrawName(canvas);
   return canvas.Image();
 }
