@@ -1,13 +1,13 @@
 // The title lettering, 300 x 100 pixels on black, in two lines. Above, a
 // small hand-written "Zupi in the", orange for her name and magenta after
-// it, each letter a little lower than the one before. Below, the big
-// "Grotzel": "Grot" in heavy grey letters lit from the upper left so they
-// stand out, a bright green "z", and "el" in pale mint with a grey shadow.
-// Letters are pen strokes along hand-placed paths, drawn with antialiasing;
-// no font is used, so the picture is the same on every machine. The
-// lines keep to fixed places: the hand-written one to columns 12..188 and
-// rows 4..38; "Grot" to columns 26..145 and rows 37..93, "z" to columns
-// 164..194, "el" with its shadow to columns 204..279 and rows 40..90.
+// it, stepping unevenly down to the right. Below, the big "Grotzel": "Gro"
+// in heavy grey letters lit from the upper left so they stand out, a
+// bright green "t", and "zel" in pale mint with a grey shadow. Letters
+// are pen strokes along hand-placed paths, drawn with antialiasing; no
+// font is used, so the picture is the same on every machine. The lines
+// keep to fixed places: the hand-written one to columns 12..188 and rows
+// 4..38; "Gro" to columns 26..145 and rows 37..93, "t" to columns
+// 164..194, "zel" with its shadow to columns 204..279 and rows 40..90.
 #include <QPainter>
 #include <QPainterPath>
 
@@ -118,31 +118,32 @@ void DrawHandwriting(QPainter& painter) {
 // --- the big line ------------------------------------------------------------
 // Letters placed directly in picture pixels; the stroke is 9 wide. The
 // three colour parts keep fixed columns with gaps between them, so the
-// letters are tracked wide throughout, each gap about as wide as those
-// that part the colours, and the word reads as one: "Gro" in stone, the
-// "t" in green, "zel" in mint.
+// letters are tracked wide throughout, each gap near the width of those
+// that part the colours, and the word reads as one.
 constexpr double kHeavy = 9;
 
 QPainterPath Gro() {
   QPainterPath p;
-  const QRectF g(32, 43.5, 25.5, 43);
+  const QRectF g(32, 43.5, 27, 43);
   p.arcMoveTo(g, 40);  // G
   p.arcTo(g, 40, 285);
-  p.lineTo(57.5, 66);
-  p.lineTo(47.5, 66);
-  p.moveTo(83, 62);  // r
-  p.lineTo(83, 87);
-  p.moveTo(83, 72);
-  p.cubicTo(85, 64, 88, 61.5, 93, 62);
-  p.addEllipse(QRectF(116, 62, 22.5, 25));  // o
+  p.lineTo(59, 66);
+  p.lineTo(49, 66);
+  p.moveTo(81, 62);  // r
+  p.lineTo(81, 87);
+  p.moveTo(81, 72);
+  p.cubicTo(83, 64, 86, 61.5, 91, 62);
+  p.addEllipse(QRectF(113, 62, 25.5, 25));  // o
   return p;
 }
 
+// The green "t" leans on the left of its part, its bar and foot reaching
+// right, so it stands close to the "o".
 QPainterPath T() {
   QPainterPath p;
-  p.moveTo(175, 47);
-  p.lineTo(175, 80);
-  p.quadTo(175, 87, 189.5, 86.5);
+  p.moveTo(172, 47);
+  p.lineTo(172, 79);
+  p.quadTo(172, 87, 189.5, 86.5);
   p.moveTo(168.5, 62);
   p.lineTo(189.5, 62);
   return p;
