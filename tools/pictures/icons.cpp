@@ -1,9 +1,10 @@
 // Zupi's two small heads: the 20 x 20 board icon that walks through the
 // cave, and the 32 x 32 program icon with her name down its lower right
-// edge. Both are drawn like the full figure, from outlined shapes and
-// pixel grids, then softened so that they read as reduced drawings. Only
-// whole pixels are transparent: the board icon and the icon mask have no
-// partial transparency.
+// edge. Both are path drawings (zupi_face.cpp) painted four times larger
+// and reduced, so their edges are softened like a shrunk drawing's; the
+// eyes and the name are then set by hand as pixel grids, which stay sharp
+// where a reduced line would blur. Only whole pixels are transparent: the
+// board icon and the icon mask have no partial transparency.
 #include "pictures.h"
 #include "pixel_art.h"
 #include "zupi_face.h"
