@@ -28,6 +28,7 @@ FrameExtentsSource extentsSource = nullptr;
 // How long a manager may take to answer a request for the extents; it
 // answers at once unless the machine is very busy.
 constexpr std::chrono::milliseconds kAnswerTime{1000};
+constexpr std::chrono::milliseconds kAskAgainAfter{100};
 
 // What the toolkit knows of the frame: nothing before the window is shown.
 QMargins ToolkitFrameMargins(const QWidget& window) {
@@ -110,11 +111,16 @@ std::optional<QMargins> X11FrameExtents(QWidget& window) {
   if (auto known = ReadExtents(c, id, extents)) return known;
   const xcb_window_t root = RootOf(c, id);
   if (!ManagerTellsExtents(c, root)) return std::nullopt;
-  RequestExtents(c, root, id);
   // The answer is a property change, and the toolkit owns the event queue:
-  // look at the property until it is there.
+  // look at the property until it is there. A manager that is still
+  // starting drops requests, so ask again now and then.
   const QDeadlineTimer deadline(kAnswerTime);
+  QDeadlineTimer askAgain(0);
   while (!deadline.hasExpired()) {
+    if (askAgain.hasExpired()) {
+      RequestExtents(c, root, id);
+      askAgain.setRemainingTime(kAskAgainAfter);
+    }
     if (auto told = ReadExtents(c, id, extents)) return told;
     QThread::msleep(2);
   }

@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <unistd.h>
 
 namespace e2e {
 namespace {
@@ -138,6 +139,27 @@ std::vector<TopWindow> X11Probe::managedWindows() const {
 bool X11Probe::managerRunning() const {
   const auto own = Items(display_, DefaultRootWindow(display_), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
   return own.size() == 1 && Items(display_, own[0], "_NET_SUPPORTING_WM_CHECK", XA_WINDOW) == own;
+}
+
+bool X11Probe::managerAnswers(int ms) const {
+  const Window root = DefaultRootWindow(display_);
+  const Window probe = XCreateSimpleWindow(display_, root, 0, 0, 10, 10, 0, 0, 0);
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = probe;
+  event.xclient.message_type = XInternAtom(display_, "_NET_REQUEST_FRAME_EXTENTS", False);
+  event.xclient.format = 32;
+  bool answered = false;
+  // Asked again and again: a manager still starting drops the requests.
+  for (int waited = 0; !answered && waited < ms; waited += 50) {
+    XSendEvent(display_, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display_, False);
+    usleep(50000);
+    answered = Items(display_, probe, "_NET_FRAME_EXTENTS", XA_CARDINAL).size() == 4;
+  }
+  XDestroyWindow(display_, probe);
+  XFlush(display_);
+  return answered;
 }
 
 QByteArray X11Probe::textProperty(unsigned long window, const char* name, QByteArray* type) const {

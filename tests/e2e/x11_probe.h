@@ -38,6 +38,9 @@ class X11Probe {
   std::vector<TopWindow> managedWindows() const;
   // True once a window manager has announced itself on the root window.
   bool managerRunning() const;
+  // True once the manager has answered a request for a frame's extents
+  // within `ms`: it has finished starting and handles requests.
+  bool managerAnswers(int ms) const;
   // A caption property as stored: its bytes and the name of its type.
   QByteArray textProperty(unsigned long window, const char* name, QByteArray* type = nullptr) const;
   // The frame the manager drew around a window (_NET_FRAME_EXTENTS).
