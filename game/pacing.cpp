@@ -78,8 +78,9 @@ void CenterForm(QWidget& window) {
   const QMargins frame = FrameExtents(window);
   const QSize outer = window.size().grownBy(frame);
   const int left = CenteredOffset(area.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
-  MoveFrameTo(window, {area.x() + left / kTwipsPerPixel, window.geometry().y() - frame.top()}, frame);
   const int top = CenteredOffset(area.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+  // One move: a window just shown would flash through a half-way place,
+  // since the toolkit learns where the manager put it only later.
   MoveFrameTo(window, {area.x() + left / kTwipsPerPixel, area.y() + top / kTwipsPerPixel}, frame);
 }
 
