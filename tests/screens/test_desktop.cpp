@@ -111,7 +111,7 @@ class DesktopTest : public QObject {
 
   // The captions are the windows' titles alone. On X11 the window manager
   // shows _NET_WM_NAME (UTF-8), older ones WM_NAME; both must hold exactly
-  // the title, with no application name appended.
+  // the title, with no application name appended, in any locale.
   void captionsAreTheTitleAlone_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QString>("caption");
