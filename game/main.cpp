@@ -47,7 +47,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   applicationStands = true;
   QApplication::setApplicationName("grotzel");
-  QApplication::setApplicationDisplayName("Grotzel");
+  // No display name: Qt would append it to every caption that differs from
+  // it. The task bar takes the name from the desktop entry.
   QApplication::setApplicationVersion(GROTZEL_VERSION);
   QApplication::setDesktopFileName("grotzel");
   QApplication::setQuitOnLastWindowClosed(false);  // the cycle unloads windows itself

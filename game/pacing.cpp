@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "game/program_end.h"
+#include "screens/window_frame.h"
 
 namespace zupi {
 namespace {
@@ -71,15 +72,16 @@ int CenteredOffset(int screenTwips, int windowTwips) {
 
 void CenterForm(QWidget& window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
+  if (screen == nullptr || !CanPlaceWindows()) return;  // Wayland places windows itself
   const QRect area = screen->geometry();
-  // The frame the window manager adds belongs to the window's size; before
-  // the first show Qt does not know it yet and we centre the client area.
-  const QSize outer = window.frameGeometry().size();
+  // What stands centred is the outer frame that the window manager draws.
+  const QMargins frame = FrameExtents(window);
+  const QSize outer = window.size().grownBy(frame);
   const int left = CenteredOffset(area.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
-  window.move(area.x() + left / kTwipsPerPixel, window.y());
   const int top = CenteredOffset(area.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-  window.move(window.x(), area.y() + top / kTwipsPerPixel);
+  // One move: a window just shown would flash through a half-way place,
+  // since the toolkit learns where the manager put it only later.
+  MoveFrameTo(window, {area.x() + left / kTwipsPerPixel, area.y() + top / kTwipsPerPixel}, frame);
 }
 
 }  // namespace zupi

@@ -28,7 +28,8 @@ void WaitWhileRunning();
 // Tests shorten a pass to keep suites fast; the number of passes is unchanged.
 void SetWaitPassLength(std::chrono::milliseconds length);
 
-// Moves `window` to the middle of the primary screen, left edge first.
+// Moves `window` so that its outer frame stands in the middle of the
+// primary screen.
 void CenterForm(QWidget& window);
 
 // One axis of CenterForm in twips: the difference rounded (half to even) in

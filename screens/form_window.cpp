@@ -9,6 +9,7 @@
 #include "screens/pictures/picture_files.h"
 #include "screens/query_unload.h"
 #include "screens/twips.h"
+#include "screens/window_caption.h"
 
 namespace zupi {
 namespace {
@@ -54,6 +55,15 @@ void FormWindow::ShowWindow() {
   show();
   raise();
   activateWindow();
+}
+
+bool FormWindow::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  // The toolkit writes the caption properties when it shows the window and
+  // when the caption changes: put WM_NAME right after it.
+  if (event->type() == QEvent::Show || event->type() == QEvent::WindowTitleChange)
+    WriteCaptionProperty(*this);
+  return handled;
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) { QueryUnload(event); }

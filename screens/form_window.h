@@ -26,13 +26,15 @@ void SetUpForm(QWidget* form, const FormStyle& style);
 
 // What the three windows have in common beyond their style: they are shown
 // in front and active, also where no window manager activates new windows,
-// and a close request goes to the close rule.
+// their captions read the same whatever the locale, and a close request
+// goes to the close rule.
 class FormWindow : public QWidget {
  public:
   using QWidget::QWidget;
   void ShowWindow();
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 };
 

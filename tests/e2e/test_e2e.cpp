@@ -1,34 +1,23 @@
-// The real program under a bare X server: the title opens centred, its
-// start button shows only after the pause, Alt+S starts a game, Escape ends
-// it and the title returns; a window manager's close request ends the
-// process with status 0; without a display it says so in one line and
-// exits with 1.
+// The real program under a bare X server: the title opens centred with its
+// bare caption, its start button shows only after the pause, Alt+S starts a
+// game, Escape ends it and the title returns; a window manager's close
+// request ends the process with status 0; without a display it says so in
+// one line and exits with 1.
 #include <QtTest>
 
+#include "tests/e2e/game_process.h"
 #include "tests/e2e/x11_probe.h"
 
+using e2e::StartGame;
 using e2e::TopWindow;
+using e2e::WaitFor;
 using e2e::X11Probe;
 
 namespace {
 
-const QString kBinary = QString::fromLocal8Bit(qgetenv("GROTZEL_BINARY"));
-
-// Polls until `found` returns a window or `ms` pass.
-template <typename F>
-std::optional<TopWindow> WaitFor(F found, int ms = 10000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
-    if (auto w = found()) return w;
-    QTest::qWait(20);
-  }
-  return std::nullopt;
-}
-
 std::optional<TopWindow> WindowOfSize(const X11Probe& x, QSize size) {
   for (const TopWindow& w : x.mappedWindows())
-    if (w.title == "Grotzel" && w.geometry.size() == size) return w;
+    if (w.geometry.size() == size) return w;
   return std::nullopt;
 }
 
@@ -50,13 +39,14 @@ void EndToEndTest::titleGameAndCloseRequest() {
   QVERIFY2(x.connected(), "needs an X server (run under xvfb-run)");
   QTemporaryDir cwd;
   QProcess game;
-  game.setWorkingDirectory(cwd.path());
-  game.setProcessChannelMode(QProcess::ForwardedChannels);
-  game.start(kBinary, {});
+  StartGame(game, cwd.path());
   QVERIFY(game.waitForStarted());
 
   auto title = WaitFor([&] { return WindowOfSize(x, kTitleSize); });
   QVERIFY2(title, "the title window opens");
+  // Both caption properties hold the bare title, with nothing appended.
+  QCOMPARE(x.textProperty(title->id, "_NET_WM_NAME"), QByteArray("Grotzel"));
+  QCOMPARE(x.textProperty(title->id, "WM_NAME"), QByteArray("Grotzel"));
   const QRect screen = x.screen();
   QCOMPARE(title->geometry.left(), (screen.width() - kTitleSize.width()) / 2);
   QCOMPARE(title->geometry.top(), (screen.height() - kTitleSize.height()) / 2);
@@ -72,6 +62,8 @@ void EndToEndTest::titleGameAndCloseRequest() {
   x.key("s", true);
   auto board = WaitFor([&] { return WindowOfSize(x, kGameSize); });
   QVERIFY2(board, "Alt+S starts a game");
+  QCOMPARE(x.textProperty(board->id, "_NET_WM_NAME"), QByteArray("Grotzel"));
+  QCOMPARE(x.textProperty(board->id, "WM_NAME"), QByteArray("Grotzel"));
   QVERIFY(!WindowOfSize(x, kTitleSize));  // the title is gone
   QTest::qWait(200);
   x.key("Escape");
@@ -92,7 +84,7 @@ void EndToEndTest::noDisplayIsOneLineAndStatus1() {
   env.remove("WAYLAND_DISPLAY");
   env.remove("QT_QPA_PLATFORM");
   game.setProcessEnvironment(env);
-  game.start(kBinary, {});
+  game.start(e2e::GameBinary(), {});
   QVERIFY(game.waitForFinished(10000));
   QCOMPARE(game.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
   QCOMPARE(game.exitCode(), 1);

@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <unistd.h>
 
 namespace e2e {
 namespace {
@@ -43,6 +44,33 @@ void Collect(Display* d, Window w, int depth, std::vector<TopWindow>& out) {
     }
   }
   if (children) XFree(children);
+}
+
+QRect RootGeometry(Display* d, Window w) {
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(d, w, &a)) return QRect();
+  int x = 0, y = 0;
+  Window child;
+  XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+  return QRect(x, y, a.width, a.height);
+}
+
+// The items of a property of 32-bit format (longs in Xlib).
+std::vector<unsigned long> Items(Display* d, Window w, const char* name, Atom type) {
+  Atom actual;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  std::vector<unsigned long> items;
+  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 4096, False, type, &actual, &format,
+                         &count, &after, &data) == Success && data != nullptr) {
+    if (actual == type && format == 32) {
+      const auto* longs = reinterpret_cast<unsigned long*>(data);
+      items.assign(longs, longs + count);
+    }
+    XFree(data);
+  }
+  return items;
 }
 
 }  // namespace
@@ -94,6 +122,82 @@ void X11Probe::key(const char* keysym, bool alt) const {
   XTestFakeKeyEvent(display_, code, False, 0);
   if (alt) XTestFakeKeyEvent(display_, altCode, False, 0);
   XSync(display_, False);
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+std::vector<TopWindow> X11Probe::managedWindows() const {
+  std::vector<TopWindow> out;
+  XSync(display_, False);
+  for (unsigned long id : Items(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST", XA_WINDOW))
+    out.push_back({id, WindowTitle(display_, id), RootGeometry(display_, id)});
+  return out;
+}
+
+bool X11Probe::managerRunning() const {
+  const auto own = Items(display_, DefaultRootWindow(display_), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+  return own.size() == 1 && Items(display_, own[0], "_NET_SUPPORTING_WM_CHECK", XA_WINDOW) == own;
+}
+
+bool X11Probe::managerAnswers(int ms) const {
+  const Window root = DefaultRootWindow(display_);
+  const Window probe = XCreateSimpleWindow(display_, root, 0, 0, 10, 10, 0, 0, 0);
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = probe;
+  event.xclient.message_type = XInternAtom(display_, "_NET_REQUEST_FRAME_EXTENTS", False);
+  event.xclient.format = 32;
+  bool answered = false;
+  // Asked again and again: a manager still starting drops the requests.
+  for (int waited = 0; !answered && waited < ms; waited += 50) {
+    XSendEvent(display_, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display_, False);
+    usleep(50000);
+    answered = Items(display_, probe, "_NET_FRAME_EXTENTS", XA_CARDINAL).size() == 4;
+  }
+  XDestroyWindow(display_, probe);
+  XFlush(display_);
+  return answered;
+}
+
+QByteArray X11Probe::textProperty(unsigned long window, const char* name, QByteArray* type) const {
+  Atom actual;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  QByteArray bytes;
+  if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1024, False,
+                         AnyPropertyType, &actual, &format, &count, &after, &data) == Success) {
+    if (data != nullptr && format == 8) bytes = QByteArray(reinterpret_cast<char*>(data), int(count));
+    if (type != nullptr) {
+      char* typeName = actual != None ? XGetAtomName(display_, actual) : nullptr;
+      *type = typeName ? QByteArray(typeName) : QByteArray();
+      if (typeName) XFree(typeName);
+    }
+    if (data) XFree(data);
+  }
+  return bytes;
+}
+
+QMargins X11Probe::frameExtents(unsigned long window) const {
+  const auto e = Items(display_, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+  if (e.size() != 4) return QMargins();
+  return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));  // stored left, right, top, bottom
+}
+
+void X11Probe::closeThroughManager(unsigned long window) const {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = CurrentTime;
+  event.xclient.data.l[1] = 2;  // asked by a pager or task bar, i.e. by the user
+  XSendEvent(display_, DefaultRootWindow(display_), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &event);
+  XFlush(display_);
 }
 
 }  // namespace e2e

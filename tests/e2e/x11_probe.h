@@ -1,9 +1,13 @@
-// A few lines of Xlib for the end-to-end test: find the game's top-level
-// windows, read their place and pixels, and ask one to close the way a
-// window manager does (WM_DELETE_WINDOW), which Debian 12's xdotool cannot.
+// A few lines of Xlib for the end-to-end tests: find the game's top-level
+// windows (on a bare server by walking the tree, under a window manager
+// through its client list), read their captions, place, frame and pixels,
+// and ask one to close the way a window manager does (WM_DELETE_WINDOW,
+// which Debian 12's xdotool cannot send) or through the manager itself.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 #include <vector>
@@ -29,10 +33,25 @@ class X11Probe {
   QRect screen() const;
   // Mapped top-level windows (including ones a level below a WM frame).
   std::vector<TopWindow> mappedWindows() const;
+  // The windows a window manager says it manages (_NET_CLIENT_LIST), with
+  // their client areas in root coordinates.
+  std::vector<TopWindow> managedWindows() const;
+  // True once a window manager has announced itself on the root window.
+  bool managerRunning() const;
+  // True once the manager has answered a request for a frame's extents
+  // within `ms`: it has finished starting and handles requests.
+  bool managerAnswers(int ms) const;
+  // A caption property as stored: its bytes and the name of its type.
+  QByteArray textProperty(unsigned long window, const char* name, QByteArray* type = nullptr) const;
+  // The frame the manager drew around a window (_NET_FRAME_EXTENTS).
+  QMargins frameExtents(unsigned long window) const;
   // The colour of a pixel of a window, in window coordinates.
   QColor pixel(unsigned long window, int x, int y) const;
   // Sends WM_PROTOCOLS / WM_DELETE_WINDOW, as a window manager's close box does.
   void requestClose(unsigned long window) const;
+  // Asks the window manager to close a window (_NET_CLOSE_WINDOW), as a
+  // task bar or pager does.
+  void closeThroughManager(unsigned long window) const;
   // Presses and releases a key (an X keysym name such as "Escape"), with Alt if asked.
   void key(const char* keysym, bool alt = false) const;
 

@@ -1,0 +1,39 @@
+// WM_NAME from UTF-8 through Xlib: STRING where the caption fits Latin-1,
+// COMPOUND_TEXT otherwise, as the conventions for that property ask.
+#include "screens/window_caption.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QWidget>
+
+#ifdef GROTZEL_X11  // set by the build where Xlib is there
+// Last: Xlib's macros (None, Bool, Status) would clash with names above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#endif
+
+namespace zupi {
+
+void WriteCaptionProperty(QWidget& window) {
+#ifdef GROTZEL_X11
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  Display* display = x11 ? x11->display() : nullptr;
+  if (display == nullptr || !window.testAttribute(Qt::WA_WState_Created)) return;
+  QByteArray caption = window.windowTitle().toUtf8();
+  char* list[] = {caption.data()};
+  XTextProperty property{};
+  // Characters that no compound-text set holds go as UTF8_STRING instead.
+  if (Xutf8TextListToTextProperty(display, list, 1, XStdICCTextStyle, &property) != Success) {
+    if (property.value) XFree(property.value);
+    property = XTextProperty{};
+    if (Xutf8TextListToTextProperty(display, list, 1, XUTF8StringStyle, &property) != Success) return;
+  }
+  XSetWMName(display, static_cast<Window>(window.winId()), &property);
+  XFree(property.value);
+  XFlush(display);
+#else
+  (void)window;
+#endif
+}
+
+}  // namespace zupi

@@ -1,0 +1,210 @@
+// What the desktop shows of the three windows: captions that read exactly
+// the window's title, nothing appended, in the toolkit and (on X11) in both
+// caption properties a window manager reads; and centring that puts the
+// window manager's frame, not the client area, in the middle of the screen.
+// Runs three times: on the offscreen platform, on a bare X server, and on
+// one where openbox manages the windows.
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+
+#include "game/pacing.h"
+#include "screens/form1.h"
+#include "screens/form2.h"
+#include "screens/form3.h"
+#include "screens/window_frame.h"
+
+// Last: Xlib's macros (None, Bool) would clash with names above.
+#include <X11/Xlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+QWidget* Load(int form) {
+  if (form == 1) return LoadForm1();
+  return form == 2 ? static_cast<QWidget*>(LoadForm2()) : LoadForm3();
+}
+
+bool OnX11() { return QGuiApplication::platformName() == "xcb"; }
+
+// A caption property of a native window: its bytes, and its text decoded
+// from whatever encoding its type names.
+struct Caption {
+  QByteArray bytes;
+  QString text;
+};
+
+Caption ReadCaption(Display* d, unsigned long window, const char* name) {
+  XTextProperty property{};
+  Caption caption;
+  if (!XGetTextProperty(d, window, &property, XInternAtom(d, name, False))) return caption;
+  caption.bytes = QByteArray(reinterpret_cast<char*>(property.value), int(property.nitems));
+  char** list = nullptr;
+  int count = 0;
+  if (Xutf8TextPropertyToTextList(d, &property, &list, &count) == Success && count == 1)
+    caption.text = QString::fromUtf8(list[0]);
+  if (list) XFreeStringList(list);
+  XFree(property.value);
+  return caption;
+}
+
+// The frame drawn around a native window, and where its client area lies.
+QMargins DrawnFrame(Display* d, unsigned long window) {
+  Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  QMargins frame;
+  if (XGetWindowProperty(d, window, XInternAtom(d, "_NET_FRAME_EXTENTS", False), 0, 4, False,
+                         XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+      data != nullptr && count == 4) {
+    const auto* e = reinterpret_cast<unsigned long*>(data);
+    frame = QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
+  }
+  if (data) XFree(data);
+  return frame;
+}
+QPoint ClientOrigin(Display* d, unsigned long window) {
+  int x = 0, y = 0;
+  Window child;
+  XTranslateCoordinates(d, window, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+  return QPoint(x, y);
+}
+
+bool UnderManager() { return qEnvironmentVariable("GROTZEL_TEST_MANAGER") == "openbox"; }
+
+QMargins frameInUse;
+QMargins KnownFrame(QWidget&) { return frameInUse; }
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+  QProcess manager_;
+
+ private slots:
+  // Starts openbox when asked to, and waits until it tells frames: it
+  // announces itself before it handles requests.
+  void initTestCase() {
+    if (!UnderManager()) return;
+    manager_.setStandardOutputFile(QProcess::nullDevice());
+    manager_.setStandardErrorFile(QProcess::nullDevice());
+    manager_.start("openbox", {"--sm-disable"});
+    QVERIFY2(manager_.waitForStarted(), "needs openbox");
+    QWidget probe;
+    QTRY_VERIFY_WITH_TIMEOUT(zupi::FrameExtents(probe).top() > 0, 20000);
+  }
+  void cleanupTestCase() {
+    if (manager_.state() == QProcess::NotRunning) return;
+    manager_.terminate();
+    if (!manager_.waitForFinished(3000)) manager_.kill();
+  }
+  void cleanup() {
+    zupi::SetFrameExtentsSource(nullptr);
+    UnloadForm1();
+    UnloadForm2();
+    UnloadForm3();
+  }
+
+  // The captions are the windows' titles alone. On X11 the window manager
+  // shows _NET_WM_NAME (UTF-8), older ones WM_NAME; both must hold exactly
+  // the title, with no application name appended, in any locale.
+  void captionsAreTheTitleAlone_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("game") << 1 << QStringLiteral("Grotzel");
+    QTest::newRow("certificate") << 2 << QStringLiteral("おめでとう!!");
+    QTest::newRow("title") << 3 << QStringLiteral("Grotzel");
+  }
+  void captionsAreTheTitleAlone() {
+    QFETCH(int, form);
+    QFETCH(QString, caption);
+    QWidget* window = Load(form);
+    QCOMPARE(window->windowTitle(), caption);
+    if (!OnX11()) return;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    Display* d = XOpenDisplay(nullptr);
+    QVERIFY(d != nullptr);
+    const Caption net = ReadCaption(d, window->winId(), "_NET_WM_NAME");
+    const Caption old = ReadCaption(d, window->winId(), "WM_NAME");
+    XCloseDisplay(d);
+    QCOMPARE(net.bytes, caption.toUtf8());
+    QCOMPARE(old.text, caption);
+  }
+
+  // Without a window manager there is no frame, and asking for one neither
+  // invents one nor waits for an answer that never comes.
+  void noManagerMeansNoFrame() {
+    if (!OnX11() || UnderManager()) QSKIP("needs a bare X server");
+    QWidget* window = Load(3);
+    QCOMPARE(zupi::FrameExtents(*window), QMargins());
+    QVERIFY(!window->isVisible());  // learning the frame does not show the window
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(zupi::FrameExtents(*window), QMargins());
+  }
+
+  // With a frame of known extents the frame's outer edge is centred, in
+  // twips and with the remainders dropped, and the client area lies inside
+  // it by the left and top extents. The offscreen screen is 800 x 800.
+  void centringPlacesTheFrameInTheMiddle_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QPoint>("client");
+    QTest::newRow("game, no manager") << 1 << QMargins() << QPoint(198, 278);
+    QTest::newRow("game, thin frame and title bar") << 1 << QMargins(1, 20, 1, 1) << QPoint(198, 287);
+    QTest::newRow("title, thick frame") << 3 << QMargins(4, 30, 4, 4) << QPoint(199, 315);
+    QTest::newRow("title, frame on the left only") << 3 << QMargins(10, 0, 0, 0) << QPoint(204, 302);
+    QTest::newRow("certificate, bottom bar") << 2 << QMargins(0, 0, 0, 21) << QPoint(226, 166);
+    QTest::newRow("certificate, thin frame") << 2 << QMargins(1, 20, 1, 1) << QPoint(226, 186);
+  }
+  void centringPlacesTheFrameInTheMiddle() {
+    if (OnX11()) QSKIP("the figures are for the offscreen screen");
+    QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 800));
+    QFETCH(int, form);
+    QFETCH(QMargins, frame);
+    QFETCH(QPoint, client);
+    frameInUse = frame;
+    zupi::SetFrameExtentsSource(KnownFrame);
+    QWidget* window = Load(form);
+    const QSize size = window->size();
+    zupi::CenterForm(*window);
+    QCOMPARE(window->geometry(), QRect(client, size));
+  }
+
+  // Under a real manager each window's frame, title bar included, stands
+  // in the middle of the screen from the moment it shows, and the frame it
+  // draws is the one it told beforehand.
+  void framesStandCentredUnderAManager_data() {
+    QTest::addColumn<int>("form");
+    QTest::newRow("game") << 1;
+    QTest::newRow("certificate") << 2;
+    QTest::newRow("title") << 3;
+  }
+  void framesStandCentredUnderAManager() {
+    if (!UnderManager()) QSKIP("needs a window manager");
+    QFETCH(int, form);
+    QWidget* window = Load(form);
+    zupi::CenterForm(*window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    Display* d = XOpenDisplay(nullptr);
+    QVERIFY(d != nullptr);
+    QMargins frame;
+    QTRY_VERIFY((frame = DrawnFrame(d, window->winId())).top() > 0);
+    const QRect outer = QRect(ClientOrigin(d, window->winId()), window->size()).marginsAdded(frame);
+    const QRect screen(0, 0, DisplayWidth(d, 0), DisplayHeight(d, 0));
+    XCloseDisplay(d);
+    const QPoint twiceOff = outer.topLeft() * 2 + QPoint(outer.width(), outer.height()) -
+                            QPoint(screen.width(), screen.height());
+    QVERIFY2(qAbs(twiceOff.x()) <= 1 && qAbs(twiceOff.y()) <= 1,
+             qPrintable(QStringLiteral("frame at (%1, %2)").arg(outer.x()).arg(outer.y())));
+  }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "test_desktop.moc"
