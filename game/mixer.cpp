@@ -139,6 +139,7 @@ class Worker {
   explicit Worker(std::shared_ptr<Mixer::Shared> shared) : shared_(std::move(shared)) {}
 
   void Run() {
+    device_.OpenIfDue();  // ready before the first sound is asked for
     for (;;) {
       std::optional<std::string> play;
       bool stop = false;
