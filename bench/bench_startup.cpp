@@ -113,7 +113,7 @@ Launch LaunchToTitle(const QString& program, const QString& display, const QStri
 
 // Launches alternated with the bare window under one sound server state.
 Row MeasureUnder(const std::string& server, const QString& display, Notes& notes) {
-  Row row{"start-up to title window, " + server + " sound server", kNone, "ms", "", kNone, 150};
+  Row row{"start-up, " + server + " sound server", kNone, "ms", "", kNone, 150};
   QTemporaryDir cwd;  // no sound files of the player's own
   const QString game = QStringLiteral(GROTZEL_BINARY), bare = QStringLiteral(BARE_WINDOW_BINARY);
   LaunchToTitle(game, display, cwd.path());  // warm the caches
