@@ -6,6 +6,7 @@
 #include "game/mixer.h"
 
 #include <SDL2/SDL.h>
+#include <alsa/asoundlib.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -41,6 +42,10 @@ constexpr auto kLastRetry = std::chrono::seconds(4);
 // keeps it until the server wakes, and a newer mixer waits for that here.
 std::mutex sdlOwner;
 
+// ALSA reports every failed open on stderr; without a sound card or server
+// that is a line for each retry, and a game has no console to show it on.
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
 // Converts a sound to the device's 16-bit stereo; empty if SDL cannot.
 Pcm ToDeviceFormat(const Wave& wave) {
   SDL_AudioCVT cvt;
@@ -68,6 +73,7 @@ class Device {
   void OpenIfDue() {
     if (IsOpen() || Clock::now() < nextTry_) return;
     owner_ = std::unique_lock(sdlOwner);
+    snd_lib_error_set_handler(&QuietAlsa);
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
