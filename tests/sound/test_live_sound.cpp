@@ -91,9 +91,9 @@ class LiveSoundTest : public QObject {
     QThread::msleep(400);
     QVERIFY(recorder.Length() > 0);
     QCOMPARE(int(recorder.Onsets(start).size()), steps);
-    // The burst itself: the steps are 40 ms long apart, as fast as a
-    // repeat comes; most must stand out on their own.
-    if (burst > 0) QVERIFY(int(recorder.Onsets(burstStart).size()) - steps >= burst / 2);
+    // The burst itself, as fast as auto-repeat: a late wake-up of this
+    // thread may merge two keys into one sound, but no more than that.
+    if (burst > 0) QVERIFY(int(recorder.Onsets(burstStart).size()) - steps >= burst - 3);
   }
 
   // The goal chime rings over a second; a step after 300 ms must end it.

@@ -115,8 +115,9 @@ class PrivatePulse {
 
 // Records the null sink's monitor with parec and keeps the loudest sample
 // of every millisecond, stamped with the time it arrived. A sound is heard
-// where a loud millisecond follows a few quiet ones: the step sound rises
-// to its peak within a few milliseconds and has decayed by then.
+// where a loud millisecond follows a quiet one: the step sound fades in
+// from silence and rises to its peak within a few milliseconds, so even a
+// step that cuts off the one before it stands out.
 class MonitorRecorder {
  public:
   MonitorRecorder() {
@@ -153,13 +154,13 @@ class MonitorRecorder {
   MonitorRecorder& operator=(const MonitorRecorder&) = delete;
 
   // Arrival times of the sounds heard from `from` on.
-  std::vector<double> Onsets(double from = 0, int loud = 2800, int quiet = 1400) const {
+  std::vector<double> Onsets(double from = 0, int loud = 2800, int quiet = 1500) const {
     std::lock_guard lock(mutex_);
     std::vector<double> onsets;
-    for (std::size_t i = 8; i < peaks_.size(); ++i) {
+    for (std::size_t i = 4; i < peaks_.size(); ++i) {
       if (peaks_[i].time < from || peaks_[i].peak <= loud || peaks_[i - 1].peak > loud) continue;
-      int before = 0;
-      for (std::size_t j = i - 8; j + 2 < i; ++j) before = std::max(before, peaks_[j].peak);
+      int before = loud;
+      for (std::size_t j = i - 4; j < i; ++j) before = std::min(before, peaks_[j].peak);
       if (before < quiet) onsets.push_back(peaks_[i].time);
     }
     return onsets;
