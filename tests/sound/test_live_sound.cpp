@@ -6,7 +6,12 @@
 // server comes back, and a stream the desktop's mixer cannot name.
 #include <QtTest>
 
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "game/qo_wav.h"
 #include "game/wave_player.h"
@@ -51,6 +56,33 @@ bool HeardAgainWithin(const test::MonitorRecorder& recorder, double seconds) {
   return false;
 }
 
+// Ends the run with a message when a test case hangs, so that a player that
+// blocks its caller fails here at once instead of at the CTest timeout.
+class Watchdog {
+ public:
+  explicit Watchdog(int seconds) : thread_([this, seconds] {
+    std::unique_lock lock(mutex_);
+    if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return over_; })) {
+      std::fprintf(stderr, "FAIL: %s hung for %d s\n", QTest::currentTestFunction(), seconds);
+      std::_Exit(1);
+    }
+  }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard lock(mutex_);
+      over_ = true;
+    }
+    done_.notify_one();
+    thread_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable done_;
+  bool over_ = false;
+  std::thread thread_;
+};
+
 }  // namespace
 
 class LiveSoundTest : public QObject {
@@ -58,6 +90,7 @@ class LiveSoundTest : public QObject {
 
  private slots:
   void init() {
+    watchdog_ = std::make_unique<Watchdog>(40);
     cwd_ = std::make_unique<test::ScratchDirectory>();
     pulse_ = std::make_unique<test::PrivatePulse>();
     QVERIFY2(test::PrivatePulse::Pactl({"info"}).contains("grotzel_null"), "private PulseAudio runs");
@@ -67,6 +100,7 @@ class LiveSoundTest : public QObject {
     player_.reset();
     pulse_.reset();
     cwd_.reset();
+    watchdog_.reset();
   }
 
   // Each key-down starts the step afresh, at walking pace, when running,
@@ -109,9 +143,11 @@ class LiveSoundTest : public QObject {
     QVERIFY2(recorder.Peak(step - 0.25, step) > 3000, "the chime was playing");
     QVERIFY2(recorder.Peak(step + 0.3, step + 1.0) < 200, "the chime went on after the step");
     PlayWave("pororin.wav");
+    QThread::msleep(300);
     player_->StopAll();
     const double stopped = SteadyNow();
     QThread::msleep(800);
+    QVERIFY2(recorder.Peak(stopped - 0.2, stopped) > 3000, "the chime was playing again");
     QVERIFY2(recorder.Peak(stopped + 0.2, stopped + 0.7) < 200, "StopAll silenced the chime");
   }
 
@@ -180,6 +216,7 @@ class LiveSoundTest : public QObject {
     SetWaveOutput(player_.get());
   }
 
+  std::unique_ptr<Watchdog> watchdog_;
   std::unique_ptr<test::ScratchDirectory> cwd_;
   std::unique_ptr<test::PrivatePulse> pulse_;
   std::unique_ptr<WavePlayer> player_;

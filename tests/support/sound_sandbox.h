@@ -29,6 +29,7 @@ namespace zupi::test {
 // Call from the test's initMain(), before the application object exists.
 inline void KeepAwayFromSoundServers() {
   qputenv("PULSE_SERVER", "unix:/nonexistent/grotzel-test-pulse");
+  qputenv("SDL_AUDIODRIVER", "pulseaudio");  // not PipeWire's or ALSA's own
 }
 
 // Makes an empty directory current for as long as it lives.
@@ -51,7 +52,8 @@ inline double SteadyNow() {
 
 // A PulseAudio server in a scratch folder, with a null sink as its default
 // sink. PULSE_SERVER points at it while it lives (and at nothing after), so
-// this process, pactl, parec and any child program use it. Runs as root too.
+// this process, pactl, parec and any child program use it; SDL is kept to
+// its PulseAudio driver, so a desktop's PipeWire is not used instead.
 class PrivatePulse {
  public:
   PrivatePulse() { Start(); }
@@ -79,6 +81,7 @@ class PrivatePulse {
     server_.setStandardErrorFile(dir_.filePath("server.log"));
     server_.start();
     if (!server_.waitForStarted(5000)) return false;
+    qputenv("SDL_AUDIODRIVER", "pulseaudio");
     qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
     for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
       if (QFile::exists(socket) && Pactl({"info"}).contains("grotzel_null")) return true;
