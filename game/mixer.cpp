@@ -37,6 +37,7 @@ using Pcm = std::vector<Uint8>;
 constexpr int kRate = 44100;
 constexpr auto kFirstRetry = std::chrono::milliseconds(500);
 constexpr auto kLastRetry = std::chrono::seconds(4);
+constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
 
 // SDL's audio subsystem is one per process: a mixer left stuck in a server
 // keeps it until the server wakes, and a newer mixer waits for that here.
@@ -145,7 +146,7 @@ class Worker {
   explicit Worker(std::shared_ptr<Mixer::Shared> shared) : shared_(std::move(shared)) {}
 
   void Run() {
-    device_.OpenIfDue();  // ready before the first sound is asked for
+    OpenAfterStartUp();
     for (;;) {
       std::optional<std::string> play;
       bool stop = false;
@@ -167,6 +168,19 @@ class Worker {
   }
 
  private:
+  // The device is opened before the first sound is asked for, but not
+  // while the program is still putting up its first window: finding the
+  // sound system can take a core for a while when there is none.
+  void OpenAfterStartUp() {
+    {
+      std::unique_lock lock(shared_->mutex);
+      shared_->wake.wait_for(lock, kStartUpGrace,
+                             [&] { return shared_->quit || shared_->stop || shared_->play; });
+      if (shared_->quit) return;
+    }
+    device_.OpenIfDue();
+  }
+
   void Play(const std::string& name) {
     device_.OpenIfDue();
     // A new sound replaces the old one even when it cannot play itself.
