@@ -104,7 +104,7 @@ class Device {
     if (id_ != 0) SDL_CloseAudioDevice(id_);
     id_ = 0;
     if (owner_.owns_lock()) {
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      SDL_Quit();  // the mixer is SDL's only user; this also drops the hints
       owner_.unlock();
     }
     voice_ = nullptr;
