@@ -2,7 +2,8 @@
 // window being mapped on a private Xvfb server, found by polling the server's
 // window tree. The reference is a bare Qt program that maps an empty window
 // of the same title and size, launched in turn with the game, so the ratio
-// shows what the game adds to what any Qt Widgets program costs here.
+// shows what the game adds to what any Qt Widgets program costs here. The
+// game is launched with a live, a stuck and no sound server.
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 
 #include "bench/measures.h"
 #include "tests/e2e/x11_probe.h"
+#include "tests/support/sound_sandbox.h"
 
 namespace bench {
 namespace {
@@ -36,7 +38,7 @@ class Xvfb {
       server_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
       server_.setStandardErrorFile(QProcess::nullDevice());
       server_.start(QStringLiteral("Xvfb"),
-                    {name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+                    {name, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
       if (!server_.waitForStarted(2000)) return;  // no Xvfb at all
       if (Answers(name)) display_ = name;
       else Stop();
@@ -109,27 +111,21 @@ Launch LaunchToTitle(const QString& program, const QString& display, const QStri
   return launch;
 }
 
-}  // namespace
-
-std::vector<Row> MeasureStartUp(Notes& notes) {
-  Row row{"start-up to title window (Xvfb)", kNone, "ms", "", kNone, 150};
-  Xvfb server;
-  if (server.display().isEmpty()) {
-    notes.push_back("start-up: FAILED, could not start Xvfb");
-    return {row};
-  }
+// Launches alternated with the bare window under one sound server state.
+Row MeasureUnder(const std::string& server, const QString& display, Notes& notes) {
+  Row row{"start-up, " + server + " sound server", kNone, "ms", "", kNone, 150};
   QTemporaryDir cwd;  // no sound files of the player's own
   const QString game = QStringLiteral(GROTZEL_BINARY), bare = QStringLiteral(BARE_WINDOW_BINARY);
-  LaunchToTitle(game, server.display(), cwd.path());  // warm the caches
-  LaunchToTitle(bare, server.display(), cwd.path());
+  LaunchToTitle(game, display, cwd.path());  // warm the caches
+  LaunchToTitle(bare, display, cwd.path());
   std::vector<double> gameMs, bareMs;
   for (int i = 0; i < kLaunches; ++i) {
     for (const auto& [program, times] : {std::pair{game, &gameMs}, std::pair{bare, &bareMs}}) {
-      const Launch launch = LaunchToTitle(program, server.display(), cwd.path());
+      const Launch launch = LaunchToTitle(program, display, cwd.path());
       if (!launch.failure.isEmpty()) {
-        notes.push_back("start-up: FAILED on launch " + std::to_string(i + 1) + ": " +
+        notes.push_back("start-up (" + server + "): FAILED on launch " + std::to_string(i + 1) + ": " +
                         launch.failure.toStdString());
-        return {row};
+        return row;
       }
       times->push_back(launch.ms);
     }
@@ -138,10 +134,30 @@ std::vector<Row> MeasureStartUp(Notes& notes) {
   const double reference = Median(bareMs);
   row.reference = Format(reference) + " ms bare Qt window";
   row.ratio = row.value / reference;
+  return row;
+}
+
+}  // namespace
+
+std::vector<Row> MeasureStartUp(Notes& notes) {
+  Xvfb server;
+  if (server.display().isEmpty()) {
+    notes.push_back("start-up: FAILED, could not start Xvfb");
+    return {Row{"start-up to title window (Xvfb)", kNone, "ms", "", kNone, 150}};
+  }
+  std::vector<Row> rows;
+  {
+    zupi::test::PrivatePulse pulse;  // points PULSE_SERVER at itself
+    rows.push_back(MeasureUnder("live", server.display(), notes));
+    pulse.Pause();
+    rows.push_back(MeasureUnder("stuck", server.display(), notes));
+  }  // and at nothing once gone
+  rows.push_back(MeasureUnder("no", server.display(), notes));
   notes.push_back("start-up: median of " + std::to_string(kLaunches) +
                   " launches after one warm-up, each alternated with the bare window; "
-                  "window found by polling X every 1 ms.");
-  return {row};
+                  "window found by polling X every 1 ms; the sound server is a private "
+                  "PulseAudio, stopped by SIGSTOP for \"stuck\".");
+  return rows;
 }
 
 }  // namespace bench

@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
   bench::Notes notes;
   std::vector<bench::Row> rows;
   for (auto measure : {bench::MeasureMakeCave, bench::MeasureCandleTick, bench::MeasureKeyToPaint,
-                       bench::MeasureWaitCpu, bench::MeasurePeakMemory, bench::MeasureStartUp}) {
+                       bench::MeasureWaitCpu, bench::MeasurePeakMemory, bench::MeasureSound, bench::MeasureStartUp}) {
     for (bench::Row& row : measure(notes)) rows.push_back(std::move(row));
   }
   bench::PrintTable(rows, notes);

@@ -30,6 +30,10 @@ std::vector<Row> MeasurePeakMemory(Notes& notes);
 // The child's side: plays that game and prints "peakKiB baselineKiB level".
 int RunPeakMemoryChild();
 
+// PlayWave's cost with a live and a stuck sound server, µs, and a step's
+// time from PlayWave to the sound server's sink, ms.
+std::vector<Row> MeasureSound(Notes& notes);
+
 // Launch of the real program to its title window under Xvfb, ms.
 std::vector<Row> MeasureStartUp(Notes& notes);
 

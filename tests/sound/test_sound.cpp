@@ -1,13 +1,14 @@
-// The sound module: the generated sound files, the WAV check that keeps
-// broken files away from QSoundEffect, and the player's file look-up, with
-// broken files and no sound server. PULSE_SERVER points
-// nowhere, so nothing is heard while the tests run.
+// The sound module: the generated sound files, the WAV reader that keeps
+// broken files away from the mixer and bounds what a file may cost, and the
+// player's file look-up, with broken files and no sound server. PULSE_SERVER
+// points nowhere, so nothing is heard while the tests run.
 #include <QtTest>
 
 #include <memory>
 #include <stdexcept>
 
 #include "game/qo_wav.h"
+#include "game/wave_file.h"
 #include "game/wave_player.h"
 #include "tests/support/sound_sandbox.h"
 
@@ -63,7 +64,7 @@ class SoundTest : public QObject {
   }
   void cleanup() { cwd_.reset(); }
 
-  // QSoundEffect needs 16-bit PCM; a silent, clipped or clicking sound
+  // The mixer is fed 16-bit PCM; a silent, clipped or clicking sound
   // would be a build fault nobody hears in CI. make_sounds writes a plain
   // 44-byte header.
   void generatedSoundsAreAudible16BitPcm() {
@@ -84,9 +85,8 @@ class SoundTest : public QObject {
     }
   }
 
-  // A cut or odd-sized data chunk leaves QSoundEffect loading for ever,
-  // which then blocks the destruction of every other effect.
-  void wavCheckRejectsWhatTheDecoderWouldStallOn_data() {
+  // A cut, odd-sized or foreign file is refused, never half played.
+  void wavCheckRefusesBrokenFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("playable");
     QTest::newRow("complete") << WaveBytes(1000, 1000) << true;
@@ -99,11 +99,34 @@ class SoundTest : public QObject {
     QTest::newRow("text") << QByteArray("not a sound at all\n") << false;
     QTest::newRow("empty") << QByteArray() << false;
   }
-  void wavCheckRejectsWhatTheDecoderWouldStallOn() {
+  void wavCheckRefusesBrokenFiles() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, playable);
     WriteFile("x.wav", bytes);
     QCOMPARE(IsPlayableWave("x.wav"), playable);
+  }
+
+  // A file may say it holds a gigabyte of sound: only the first minute is
+  // read, and a short file is read whole.
+  void readingAWaveIsBoundedByItsLength_data() {
+    QTest::addColumn<qint64>("dataBytes");
+    QTest::addColumn<qint64>("expected");
+    const qint64 minute = qint64(kMaxWaveSeconds) * 22050 * 2;
+    QTest::newRow("a second") << qint64(44100) << qint64(44100);
+    QTest::newRow("1 GiB") << (qint64(1) << 30) << minute;
+  }
+  void readingAWaveIsBoundedByItsLength() {
+    QFETCH(qint64, dataBytes);
+    QFETCH(qint64, expected);
+    QFile file("big.wav");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(WaveBytes(0, 0).left(40) + Le(quint32(dataBytes), 4));
+    QVERIFY(file.resize(44 + dataBytes));  // sparse: costs no disk
+    file.close();
+    const std::optional<Wave> wave = ReadWave("big.wav");
+    QVERIFY(wave.has_value());
+    QCOMPARE(qint64(wave->samples.size()), expected);
+    QCOMPARE(wave->sampleRate, 22050);
   }
 
   // A missing or failing speaker must never stop the game.
@@ -117,17 +140,17 @@ class SoundTest : public QObject {
     QCOMPARE(failing.calls, 1);
   }
 
-  // The current directory is searched before the game's folders, and its
-  // files win even when broken; those stay silent. Without a server, effects load but never
-  // finish playing: replaying, stopping and destroying must not hang.
+  // The current directory is searched before the game's folders; a broken
+  // file there is passed over for the game's own copy, as a missing one is.
+  // Without a server, replaying, stopping and destroying must not hang.
   void playerPrefersTheCurrentDirAndSurvivesBrokenFiles() {
     WriteFile("dong.wav", "not a sound\n");
     WriteFile("pororin.wav", WaveBytes(40000, 1000));
     WriteFile("nirorop.wav", WaveBytes(1000, 1000));
     WavePlayer player({kDataDir});
     SetWaveOutput(&player);
-    QVERIFY(player.Source("dong.wav").isEmpty());
-    QVERIFY(player.Source("pororin.wav").isEmpty());
+    QCOMPARE(player.Source("dong.wav"), kDataDir + "/dong.wav");
+    QCOMPARE(player.Source("pororin.wav"), kDataDir + "/pororin.wav");
     QCOMPARE(player.Source("nirorop.wav"), QDir::current().filePath("nirorop.wav"));
     QCOMPARE(player.Source("zupiwlk.wav"), kDataDir + "/zupiwlk.wav");
     for (const char* name : kGameSounds) {
@@ -136,7 +159,7 @@ class SoundTest : public QObject {
     }
     PlayWave("none.wav");
     QVERIFY(player.Source("none.wav").isEmpty());
-    QTest::qWait(200);  // lets the samples finish loading before the replays
+    QTest::qWait(200);
     for (const char* name : kGameSounds) PlayWave(name);
     player.StopAll();
     SetWaveOutput(nullptr);

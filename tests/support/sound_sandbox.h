@@ -1,17 +1,35 @@
-// For tests of the real sound player: no run may reach a sound server, and
-// each test case works in an empty current directory of its own, where it
-// can put broken sound files.
+// For tests of the real sound player. KeepAwayFromSoundServers and
+// ScratchDirectory keep a run silent and give each case an empty current
+// directory; PrivatePulse starts a PulseAudio server of the test's own,
+// whose only sink is a null sink, and MonitorRecorder listens to that sink
+// and counts the sounds that reach it, so a test hears what a player would.
 #pragma once
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace zupi::test {
 
 // Call from the test's initMain(), before the application object exists.
 inline void KeepAwayFromSoundServers() {
   qputenv("PULSE_SERVER", "unix:/nonexistent/grotzel-test-pulse");
+  qputenv("SDL_AUDIODRIVER", "pulseaudio");  // not PipeWire's or ALSA's own
 }
 
 // Makes an empty directory current for as long as it lives.
@@ -25,6 +43,177 @@ class ScratchDirectory {
 
  private:
   QTemporaryDir dir_;
+};
+
+inline double SteadyNow() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// A PulseAudio server in a scratch folder, with a null sink as its default
+// sink. PULSE_SERVER points at it while it lives (and at nothing after), so
+// this process, pactl, parec and any child program use it; SDL is kept to
+// its PulseAudio driver, so a desktop's PipeWire is not used instead.
+class PrivatePulse {
+ public:
+  PrivatePulse() { Start(); }
+  ~PrivatePulse() {
+    Kill();
+    qputenv("PULSE_SERVER", "unix:/nonexistent/grotzel-test-pulse");
+  }
+  PrivatePulse(const PrivatePulse&) = delete;
+  PrivatePulse& operator=(const PrivatePulse&) = delete;
+
+  // True once the server answers.
+  bool Start() {
+    const QString socket = dir_.filePath("native");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", dir_.path());
+    env.insert("HOME", dir_.path());
+    env.remove("PULSE_SERVER");
+    server_.setProcessEnvironment(env);
+    server_.setProgram("pulseaudio");
+    server_.setArguments({"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=false",
+                          "--disable-shm=yes", "--log-target=stderr", "--log-level=error",
+                          "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket,
+                          "-L", "module-null-sink sink_name=grotzel_null"});
+    server_.setStandardOutputFile(QProcess::nullDevice());
+    server_.setStandardErrorFile(dir_.filePath("server.log"));
+    server_.start();
+    if (!server_.waitForStarted(5000)) return false;
+    qputenv("SDL_AUDIODRIVER", "pulseaudio");
+    qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+    for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
+      if (QFile::exists(socket) && Pactl({"info"}).contains("grotzel_null")) return true;
+      QThread::msleep(100);
+    }
+    return false;
+  }
+  void Pause() { ::kill(static_cast<pid_t>(server_.processId()), SIGSTOP); }
+  void Resume() { ::kill(static_cast<pid_t>(server_.processId()), SIGCONT); }
+  void Kill() {
+    if (server_.state() == QProcess::NotRunning) return;
+    Resume();
+    server_.kill();
+    server_.waitForFinished(5000);
+  }
+  QString Dir() const { return dir_.path(); }
+
+  // What `pactl args` prints, within a few seconds.
+  static QString Pactl(const QStringList& args) {
+    QProcess pactl;
+    pactl.start("pactl", args);
+    if (!pactl.waitForFinished(3000)) {
+      pactl.kill();
+      pactl.waitForFinished();
+      return {};
+    }
+    return QString::fromLocal8Bit(pactl.readAllStandardOutput());
+  }
+
+ private:
+  QTemporaryDir dir_;
+  QProcess server_;
+};
+
+// Records the null sink's monitor with parec and keeps the loudest sample
+// of every millisecond, stamped with the time it arrived. A sound is heard
+// where a loud millisecond follows a quiet one: the step sound fades in
+// from silence and rises to its peak within a few milliseconds, so even a
+// step that cuts off the one before it stands out.
+class MonitorRecorder {
+ public:
+  MonitorRecorder() {
+    int fds[2];
+    if (::pipe(fds) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const char* argv[] = {"parec", "-d", "grotzel_null.monitor", "--format=s16le", "--channels=1",
+                          "--rate=44100", "--latency-msec=2", "--raw", nullptr};
+    const bool started = posix_spawnp(&pid_, "parec", &actions, nullptr,
+                                      const_cast<char**>(argv), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    if (!started) {
+      ::close(fds[0]);
+      pid_ = 0;
+      return;
+    }
+    pipe_ = ::fdopen(fds[0], "r");
+    reader_ = std::thread([this] { Read(); });
+    WaitUntilRecording();  // parec takes a moment to deliver
+  }
+  ~MonitorRecorder() {
+    if (pid_ == 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    reader_.join();
+    std::fclose(pipe_);
+  }
+  MonitorRecorder(const MonitorRecorder&) = delete;
+  MonitorRecorder& operator=(const MonitorRecorder&) = delete;
+
+  // Arrival times of the sounds heard from `from` on.
+  std::vector<double> Onsets(double from = 0, int loud = 2800, int quiet = 1500) const {
+    std::lock_guard lock(mutex_);
+    std::vector<double> onsets;
+    for (std::size_t i = 4; i < peaks_.size(); ++i) {
+      if (peaks_[i].time < from || peaks_[i].peak <= loud || peaks_[i - 1].peak > loud) continue;
+      int before = loud;
+      for (std::size_t j = i - 4; j < i; ++j) before = std::min(before, peaks_[j].peak);
+      if (before < quiet) onsets.push_back(peaks_[i].time);
+    }
+    return onsets;
+  }
+  // The loudest sample that arrived between `from` and `to`.
+  int Peak(double from, double to) const {
+    std::lock_guard lock(mutex_);
+    int peak = 0;
+    for (const Block& b : peaks_)
+      if (b.time >= from && b.time < to) peak = std::max(peak, b.peak);
+    return peak;
+  }
+  // Waits up to 10 s for parec to deliver its first samples; false if not.
+  bool WaitUntilRecording() const {
+    for (int i = 0; i < 1000 && Length() == 0; ++i) QThread::msleep(10);
+    return Length() > 0;
+  }
+  // Milliseconds recorded so far: the recorder runs while this grows.
+  std::size_t Length() const {
+    std::lock_guard lock(mutex_);
+    return peaks_.size();
+  }
+
+ private:
+  struct Block {
+    double time;
+    int peak;
+  };
+  void Read() {
+    short buffer[64];
+    int peak = 0, samples = 0;
+    for (;;) {
+      const std::size_t got = std::fread(buffer, sizeof(short), 64, pipe_);
+      if (got == 0) return;
+      const double now = SteadyNow();
+      for (std::size_t i = 0; i < got; ++i) {
+        peak = std::max(peak, std::abs(static_cast<int>(buffer[i])));
+        if (++samples < 44) continue;
+        std::lock_guard lock(mutex_);
+        peaks_.push_back({now, peak});
+        peak = samples = 0;
+      }
+    }
+  }
+
+  pid_t pid_ = 0;
+  FILE* pipe_ = nullptr;
+  std::thread reader_;
+  mutable std::mutex mutex_;
+  std::vector<Block> peaks_;
 };
 
 }  // namespace zupi::test

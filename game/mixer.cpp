@@ -1,0 +1,239 @@
+// The mixer's thread and its device. SDL's audio device gives us a pull
+// callback on SDL's own thread and picks PulseAudio, PipeWire or plain ALSA,
+// whichever the machine has; the callback copies the one voice and fills
+// the rest with silence. Sounds are converted once to the device format
+// and kept for the session.
+#include "game/mixer.h"
+
+#include <SDL2/SDL.h>
+#include <alsa/asoundlib.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace zupi {
+
+struct Mixer::Shared {
+  std::mutex mutex;
+  std::condition_variable wake;  // a request, or the end
+  std::condition_variable ended;
+  std::optional<std::string> play;
+  bool stop = false;
+  bool quit = false;
+  bool done = false;
+  Loader loader;
+};
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Pcm = std::vector<Uint8>;
+
+constexpr int kRate = 44100;
+constexpr auto kFirstRetry = std::chrono::milliseconds(500);
+constexpr auto kLastRetry = std::chrono::seconds(4);
+constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
+
+// SDL's audio subsystem is one per process: a mixer left stuck in a server
+// keeps it until the server wakes, and a newer mixer waits for that here.
+std::mutex sdlOwner;
+
+// ALSA reports every failed open on stderr; without a sound card or server
+// that is a line for each retry, and a game has no console to show it on.
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+// Converts a sound to the device's 16-bit stereo; empty if SDL cannot.
+Pcm ToDeviceFormat(const Wave& wave) {
+  SDL_AudioCVT cvt;
+  const SDL_AudioFormat from = wave.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+  if (SDL_BuildAudioCVT(&cvt, from, static_cast<Uint8>(wave.channels), wave.sampleRate,
+                        AUDIO_S16SYS, 2, kRate) < 0)
+    return {};
+  Pcm pcm(wave.samples.size() * static_cast<std::size_t>(cvt.len_mult));
+  std::memcpy(pcm.data(), wave.samples.data(), wave.samples.size());
+  cvt.buf = pcm.data();
+  cvt.len = static_cast<int>(wave.samples.size());
+  if (cvt.needed && SDL_ConvertAudio(&cvt) < 0) return {};
+  pcm.resize(static_cast<std::size_t>(cvt.needed ? cvt.len_cvt : cvt.len));
+  return pcm;
+}
+
+// The device and its one voice. Only the mixer's thread calls it.
+class Device {
+ public:
+  ~Device() { Close(); }
+
+  bool IsOpen() const { return id_ != 0; }
+
+  // Opens the default device unless it failed too recently.
+  void OpenIfDue() {
+    if (IsOpen() || Clock::now() < nextTry_) return;
+    owner_ = std::unique_lock(sdlOwner);
+    snd_lib_error_set_handler(&QuietAlsa);
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
+    SDL_AudioSpec want{};
+    want.freq = kRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = 512;  // about 12 ms: a step is heard with the key
+    want.callback = &Device::Fill;
+    want.userdata = this;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+      id_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    if (id_ == 0) {
+      Close();
+      nextTry_ = Clock::now() + retry_;
+      retry_ = std::min<Clock::duration>(retry_ * 2, kLastRetry);
+      return;
+    }
+    retry_ = kFirstRetry;
+    SDL_PauseAudioDevice(id_, 0);
+  }
+
+  // True when the server went away under an open device.
+  bool Lost() const { return IsOpen() && SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED; }
+
+  void Close() {
+    if (id_ != 0) SDL_CloseAudioDevice(id_);
+    id_ = 0;
+    if (owner_.owns_lock()) {
+      SDL_Quit();  // the mixer is SDL's only user; this also drops the hints
+      owner_.unlock();
+    }
+    voice_ = nullptr;
+  }
+
+  // Starts `pcm` from its beginning, or silences the voice when null.
+  void Start(const Pcm* pcm) {
+    if (!IsOpen()) return;
+    SDL_LockAudioDevice(id_);
+    voice_ = pcm;
+    position_ = 0;
+    SDL_UnlockAudioDevice(id_);
+  }
+
+ private:
+  static void Fill(void* self, Uint8* out, int length) {
+    auto& device = *static_cast<Device*>(self);
+    std::size_t copied = 0;
+    if (device.voice_ != nullptr) {
+      copied = std::min(static_cast<std::size_t>(length), device.voice_->size() - device.position_);
+      std::memcpy(out, device.voice_->data() + device.position_, copied);
+      device.position_ += copied;
+      if (device.position_ == device.voice_->size()) device.voice_ = nullptr;
+    }
+    std::memset(out + copied, 0, static_cast<std::size_t>(length) - copied);
+  }
+
+  SDL_AudioDeviceID id_ = 0;
+  std::unique_lock<std::mutex> owner_;
+  Clock::time_point nextTry_{};
+  Clock::duration retry_ = kFirstRetry;
+  const Pcm* voice_ = nullptr;  // guarded by the device lock while open
+  std::size_t position_ = 0;
+};
+
+// The thread's side: waits for requests and carries them out.
+class Worker {
+ public:
+  explicit Worker(std::shared_ptr<Mixer::Shared> shared) : shared_(std::move(shared)) {}
+
+  void Run() {
+    OpenAfterStartUp();
+    for (;;) {
+      std::optional<std::string> play;
+      bool stop = false;
+      {
+        std::unique_lock lock(shared_->mutex);
+        shared_->wake.wait(lock, [&] { return shared_->quit || shared_->stop || shared_->play; });
+        if (shared_->quit) break;
+        std::swap(play, shared_->play);
+        std::swap(stop, shared_->stop);
+      }
+      if (device_.Lost()) device_.Close();
+      if (stop) device_.Start(nullptr);
+      if (play) Play(*play);
+    }
+    device_.Close();
+    std::lock_guard lock(shared_->mutex);
+    shared_->done = true;
+    shared_->ended.notify_all();
+  }
+
+ private:
+  // The device is opened before the first sound is asked for, but not
+  // while the program is still putting up its first window: finding the
+  // sound system can take a core for a while when there is none.
+  void OpenAfterStartUp() {
+    {
+      std::unique_lock lock(shared_->mutex);
+      shared_->wake.wait_for(lock, kStartUpGrace,
+                             [&] { return shared_->quit || shared_->stop || shared_->play; });
+      if (shared_->quit) return;
+    }
+    device_.OpenIfDue();
+  }
+
+  void Play(const std::string& name) {
+    device_.OpenIfDue();
+    // A new sound replaces the old one even when it cannot play itself.
+    device_.Start(Sound(name));
+  }
+
+  // The converted sound of that name; null if there is none to play. A
+  // file that could not be played is looked for again next time.
+  const Pcm* Sound(const std::string& name) {
+    if (auto it = sounds_.find(name); it != sounds_.end()) return &it->second;
+    const std::optional<Wave> wave = shared_->loader(name);
+    if (!wave) return nullptr;
+    Pcm pcm = ToDeviceFormat(*wave);
+    if (pcm.empty()) return nullptr;
+    return &sounds_.emplace(name, std::move(pcm)).first->second;
+  }
+
+  std::shared_ptr<Mixer::Shared> shared_;
+  std::map<std::string, Pcm> sounds_;
+  Device device_;  // last: closed before the sounds it may be playing go
+};
+
+}  // namespace
+
+Mixer::Mixer(Loader loader) : shared_(std::make_shared<Shared>()) {
+  shared_->loader = std::move(loader);
+  // The thread owns its share of the state, so it may outlive the mixer.
+  std::thread([shared = shared_] { Worker(shared).Run(); }).detach();
+}
+
+Mixer::~Mixer() {
+  std::unique_lock lock(shared_->mutex);
+  shared_->quit = true;
+  shared_->wake.notify_one();
+  shared_->ended.wait_for(lock, std::chrono::milliseconds(300), [&] { return shared_->done; });
+}
+
+void Mixer::Play(std::string name) {
+  {
+    std::lock_guard lock(shared_->mutex);
+    shared_->play = std::move(name);
+    shared_->stop = false;
+  }
+  shared_->wake.notify_one();
+}
+
+void Mixer::Stop() {
+  {
+    std::lock_guard lock(shared_->mutex);
+    shared_->play.reset();
+    shared_->stop = true;
+  }
+  shared_->wake.notify_one();
+}
+
+}  // namespace zupi

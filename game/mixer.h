@@ -1,0 +1,44 @@
+// The game's mixer: one voice on the sound device, driven from a thread of
+// its own. The window thread only leaves a request and wakes that thread;
+// opening the device, reading files and starting sounds all happen there,
+// so a slow, missing or stuck sound server can hold up the mixer but never
+// a key, a timer, a repaint or a close. A lost device is opened again at
+// the next sound, so sound comes back when the server does.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/wave_file.h"
+
+namespace zupi {
+
+class Mixer {
+ public:
+  // Finds and reads the named sound; runs on the mixer's thread, so it must
+  // not touch anything the window thread changes.
+  using Loader = std::function<std::optional<Wave>(const std::string& name)>;
+
+  explicit Mixer(Loader loader);
+  // Waits briefly for the thread to close the device; a thread stuck in the
+  // sound server is left behind rather than waited for.
+  ~Mixer();
+  Mixer(const Mixer&) = delete;
+  Mixer& operator=(const Mixer&) = delete;
+
+  // Starts `name` from its beginning, cutting off whatever plays; returns at
+  // once. Requests that arrive faster than the mixer takes them are
+  // replaced by the newest one.
+  void Play(std::string name);
+  // Silences the voice; returns at once.
+  void Stop();
+
+  struct Shared;
+
+ private:
+  std::shared_ptr<Shared> shared_;
+};
+
+}  // namespace zupi

@@ -1,0 +1,226 @@
+// The sound player against a real PulseAudio server of the test's own: what
+// reaches the speaker is recorded from the server's null sink and counted.
+// Guards the faults a player hears: steps that fall silent at a walking
+// pace or after a burst of keys, a sound that is not cut by the next one, a
+// stuck server that holds up the caller, sound that stays away after the
+// server comes back, and a stream the desktop's mixer cannot name.
+#include <QtTest>
+
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "game/qo_wav.h"
+#include "game/wave_player.h"
+#include "tests/support/sound_sandbox.h"
+
+using namespace zupi;
+using test::SteadyNow;
+
+namespace {
+
+const QString kDataDir = QStringLiteral(GROTZEL_BUILD_DATA_DIR);
+
+// Plays `name` `count` times, `gapMs` apart; returns when the first began.
+double Steps(int count, int gapMs, const char* name = "zupiwlk.wav") {
+  const double start = SteadyNow();
+  for (int i = 0; i < count; ++i) {
+    PlayWave(name);
+    QThread::msleep(static_cast<unsigned long>(gapMs));
+  }
+  return start;
+}
+
+// The longest a call took, in milliseconds.
+template <typename F>
+double SlowestCall(int count, F call) {
+  double slowest = 0;
+  for (int i = 0; i < count; ++i) {
+    const double start = SteadyNow();
+    call();
+    slowest = std::max(slowest, (SteadyNow() - start) * 1e3);
+  }
+  return slowest;
+}
+
+// Steps 300 ms apart until one is heard, for up to `seconds`.
+bool HeardAgainWithin(const test::MonitorRecorder& recorder, double seconds) {
+  const double start = SteadyNow();
+  while (SteadyNow() - start < seconds) {
+    const double from = Steps(1, 300);
+    if (!recorder.Onsets(from).empty()) return true;
+  }
+  return false;
+}
+
+// Ends the run with a message when a test case hangs, so that a player that
+// blocks its caller fails here at once instead of at the CTest timeout.
+class Watchdog {
+ public:
+  explicit Watchdog(int seconds) : thread_([this, seconds] {
+    std::unique_lock lock(mutex_);
+    if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return over_; })) {
+      std::fprintf(stderr, "FAIL: %s hung for %d s\n", QTest::currentTestFunction(), seconds);
+      std::_Exit(1);
+    }
+  }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard lock(mutex_);
+      over_ = true;
+    }
+    done_.notify_one();
+    thread_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable done_;
+  bool over_ = false;
+  std::thread thread_;
+};
+
+}  // namespace
+
+class LiveSoundTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    watchdog_ = std::make_unique<Watchdog>(40);
+    cwd_ = std::make_unique<test::ScratchDirectory>();
+    pulse_ = std::make_unique<test::PrivatePulse>();
+    QVERIFY2(test::PrivatePulse::Pactl({"info"}).contains("grotzel_null"), "private PulseAudio runs");
+  }
+  void cleanup() {
+    SetWaveOutput(nullptr);
+    player_.reset();
+    pulse_.reset();
+    cwd_.reset();
+    watchdog_.reset();
+  }
+
+  // Each key-down starts the step afresh, at walking pace, when running,
+  // and after a burst of auto-repeat; rows: steps, gap, burst before them.
+  void everyStepIsHeard_data() {
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("gapMs");
+    QTest::addColumn<int>("burst");
+    QTest::newRow("walking, 250 ms") << 12 << 250 << 0;
+    QTest::newRow("running, 120 ms") << 16 << 120 << 0;
+    QTest::newRow("after 30 keys 40 ms apart, 1 s") << 5 << 1000 << 30;
+  }
+  void everyStepIsHeard() {
+    QFETCH(int, steps);
+    QFETCH(int, gapMs);
+    QFETCH(int, burst);
+    test::MonitorRecorder recorder;
+    QVERIFY(recorder.Length() > 0);
+    StartPlayer();
+    const double burstStart = Steps(burst, 40);
+    const double start = Steps(steps, gapMs);
+    QThread::msleep(400);
+    QVERIFY(recorder.Length() > 0);
+    QCOMPARE(int(recorder.Onsets(start).size()), steps);
+    // The burst itself, as fast as auto-repeat: a late wake-up of this
+    // thread may merge two keys into one sound, but no more than that.
+    if (burst > 0) QVERIFY(int(recorder.Onsets(burstStart).size()) - steps >= burst - 3);
+  }
+
+  // The goal chime rings over a second; a step after 300 ms must end it.
+  void aNewSoundCutsTheOnePlaying() {
+    test::MonitorRecorder recorder;
+    QVERIFY(recorder.Length() > 0);
+    StartPlayer();
+    PlayWave("pororin.wav");
+    QThread::msleep(300);
+    const double step = SteadyNow();
+    PlayWave("zupiwlk.wav");
+    QThread::msleep(1200);
+    QVERIFY2(recorder.Peak(step - 0.25, step) > 3000, "the chime was playing");
+    QVERIFY2(recorder.Peak(step + 0.3, step + 1.0) < 200, "the chime went on after the step");
+    PlayWave("pororin.wav");
+    QThread::msleep(300);
+    player_->StopAll();
+    const double stopped = SteadyNow();
+    QThread::msleep(800);
+    QVERIFY2(recorder.Peak(stopped - 0.2, stopped) > 3000, "the chime was playing again");
+    QVERIFY2(recorder.Peak(stopped + 0.2, stopped + 0.7) < 200, "StopAll silenced the chime");
+  }
+
+  // A stopped server must cost the caller nothing; once it runs again the
+  // steps are heard without a new player. Rows: whether the player came
+  // before the server stopped or while it was stopped.
+  void aStuckServerNeverHoldsUpTheCaller_data() {
+    QTest::addColumn<bool>("startedWhileStuck");
+    QTest::newRow("stuck while playing") << false;
+    QTest::newRow("started while stuck") << true;
+  }
+  void aStuckServerNeverHoldsUpTheCaller() {
+    QFETCH(bool, startedWhileStuck);
+    test::MonitorRecorder recorder;
+    QVERIFY(recorder.Length() > 0);
+    if (!startedWhileStuck) {
+      StartPlayer();
+      QVERIFY(HeardAgainWithin(recorder, 5));
+    }
+    pulse_->Pause();
+    if (startedWhileStuck) {
+      const double start = SteadyNow();
+      StartPlayer();
+      QVERIFY((SteadyNow() - start) * 1e3 < 100);
+    }
+    // Generous bounds: a blocked call would take for ever.
+    QVERIFY(SlowestCall(60, [] { PlayWave("zupiwlk.wav"); QThread::msleep(20); }) < 100);
+    QVERIFY(SlowestCall(5, [this] { player_->StopAll(); }) < 100);
+    QThread::msleep(300);
+    pulse_->Resume();
+    QVERIFY2(HeardAgainWithin(recorder, 10), "sound came back after SIGCONT");
+  }
+
+  // A server that goes away and comes back is found again.
+  void soundReturnsAfterTheServerRestarts() {
+    StartPlayer();
+    {
+      test::MonitorRecorder recorder;
+    QVERIFY(recorder.Length() > 0);
+      QVERIFY(HeardAgainWithin(recorder, 5));
+      pulse_->Kill();
+    }
+    Steps(5, 100);  // into the void
+    QVERIFY(pulse_->Start());
+    test::MonitorRecorder recorder;
+    QVERIFY(recorder.Length() > 0);
+    QVERIFY2(HeardAgainWithin(recorder, 20), "sound came back with the new server");
+  }
+
+  // Mixers list the stream under the game's name and icon.
+  void theStreamIsCalledGrotzel() {
+    StartPlayer();
+    QString inputs;
+    for (int i = 0; i < 50 && !inputs.contains("application.name"); ++i) {
+      PlayWave("zupiwlk.wav");
+      QThread::msleep(100);
+      inputs = test::PrivatePulse::Pactl({"list", "sink-inputs"});
+    }
+    QVERIFY2(inputs.contains("application.name = \"Grotzel\""), qPrintable(inputs));
+    QVERIFY2(inputs.contains("application.icon_name = \"grotzel\""), qPrintable(inputs));
+  }
+
+ private:
+  void StartPlayer() {
+    player_ = std::make_unique<WavePlayer>(QStringList{kDataDir});
+    SetWaveOutput(player_.get());
+  }
+
+  std::unique_ptr<Watchdog> watchdog_;
+  std::unique_ptr<test::ScratchDirectory> cwd_;
+  std::unique_ptr<test::PrivatePulse> pulse_;
+  std::unique_ptr<WavePlayer> player_;
+};
+
+QTEST_GUILESS_MAIN(LiveSoundTest)
+#include "test_live_sound.moc"

@@ -1,0 +1,76 @@
+// The real program with a sound server that stops answering (SIGSTOP): the
+// title must come up as fast as ever, the start button must follow its
+// sound, keys must be handled and a window manager's close request must end
+// the process at once with status 0, whether the server stuck before the
+// game started or in the middle of play.
+#include <QtTest>
+
+#include "tests/e2e/x11_probe.h"
+#include "tests/support/sound_sandbox.h"
+
+using e2e::TopWindow;
+using e2e::X11Probe;
+
+namespace {
+
+const QString kBinary = QString::fromLocal8Bit(qgetenv("GROTZEL_BINARY"));
+const QSize kTitleSize(402, 196);
+const QSize kGameSize(403, 244);
+
+// Polls for a mapped game window of that size for up to `ms`.
+std::optional<TopWindow> WaitForWindow(const X11Probe& x, QSize size, int ms = 10000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    for (const TopWindow& w : x.mappedWindows())
+      if (w.title == "Grotzel" && w.geometry.size() == size) return w;
+    QTest::qWait(20);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+class StuckServerGameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theGamePlaysAndClosesWithAStuckServer_data() {
+    QTest::addColumn<bool>("stuckBeforeStart");
+    QTest::newRow("stuck before the program starts") << true;
+    QTest::newRow("stuck during a game") << false;
+  }
+  void theGamePlaysAndClosesWithAStuckServer() {
+    QFETCH(bool, stuckBeforeStart);
+    X11Probe x;
+    QVERIFY2(x.connected(), "needs an X server (run under xvfb-run)");
+    zupi::test::PrivatePulse pulse;
+    if (stuckBeforeStart) pulse.Pause();
+    QTemporaryDir cwd;
+    QProcess game;
+    game.setWorkingDirectory(cwd.path());
+    game.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    game.start(kBinary, {});
+    QVERIFY(game.waitForStarted());
+
+    // The title normally opens in well under a second; a wait on the
+    // server used to hold it up for half a minute.
+    QVERIFY2(WaitForWindow(x, kTitleSize, 8000), "the title window opens");
+    // The start button comes after the title's sound: Alt+S works once it has.
+    std::optional<TopWindow> board;
+    for (int i = 0; i < 40 && !board; ++i) {
+      x.key("s", true);
+      board = WaitForWindow(x, kGameSize, 250);
+    }
+    QVERIFY2(board, "the start button appeared and started a game");
+    if (!stuckBeforeStart) pulse.Pause();
+    for (int i = 0; i < 30; ++i) x.key(i % 2 ? "Down" : "Right");
+    x.requestClose(board->id);
+    QVERIFY2(game.waitForFinished(5000), "a close request ends the program at once");
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.exitCode(), 0);
+  }
+};
+
+QTEST_GUILESS_MAIN(StuckServerGameTest)
+#include "test_stuck_server_game.moc"
