@@ -40,6 +40,8 @@ if [ "$actual" != "$expected" ]; then
     exit 1
 fi
 [ -x games/grotzel ] || fail "games/grotzel is not executable"
+# Qt and the C++ library come from the system: nothing to point a RUNPATH at.
+readelf -d games/grotzel | grep -Eq 'RUNPATH|RPATH' && fail "games/grotzel has a RUNPATH"
 
 # Each icon holds the size its folder names (PNG: width, height at byte 16);
 # a size drawn for the menu is installed as drawn.
