@@ -71,13 +71,15 @@ install: build-deps
 	@cmake --build $(INSTALL_BUILD) -j $(JOBS)
 	@DESTDIR="$(DESTDIR)" cmake --install $(INSTALL_BUILD) --prefix "$(PREFIX)"
 
-# Removes the files the last install put in place, and the game's own data
-# folder once it is empty; shared folders (games, icons, man6) stay.
+# Removes the files the last install put in place (the list holds them
+# without DESTDIR, so give the same DESTDIR), and the game's own data folder
+# once it is empty; shared folders (games, icons, man6) stay.
 uninstall:
 	@manifest=$(INSTALL_BUILD)/install_manifest.txt; \
 	[ -f "$$manifest" ] || { echo "uninstall: no $$manifest: nothing installed from here" >&2; exit 1; }; \
-	xargs -d '\n' rm -vf < "$$manifest"; \
-	sed -n 's|/[^/]*\.wav$$||p' "$$manifest" | sort -u | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty; \
+	sed 's|^|$(DESTDIR)|' "$$manifest" | xargs -r -d '\n' rm -vf; \
+	sed -n 's|^|$(DESTDIR)|; s|/[^/]*\.wav$$||p' "$$manifest" | sort -u | \
+	  xargs -r -d '\n' rmdir --ignore-fail-on-non-empty; \
 	rm -f "$$manifest"
 
 screenshots: build
