@@ -1,21 +1,42 @@
-# A thin front over CMake: installs what is missing, builds in build/, runs.
+# A thin front over CMake: installs what is missing, builds, runs.
+#   make run        builds only the game and its sounds in build/, starts it
+#   make test       builds everything in build/ and runs every test
+#   make install    builds only the game, in build-install/, and installs it
+#                   into $(DESTDIR)$(PREFIX); make uninstall removes it again
+#   make package    builds the Debian package into build/
 BUILD ?= build
+INSTALL_BUILD ?= build-install
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 MAKEFLAGS += --no-print-directory
 
-.PHONY: run test bench deps build clean package install screenshots soak sanitize
-PREFIX ?= /usr/local
+.PHONY: run test bench deps build-deps package-deps build clean package install \
+        uninstall screenshots soak sanitize
 
 deps:
 	@./scripts/install-deps
 
-$(BUILD)/CMakeCache.txt: | deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+build-deps:
+	@./scripts/install-deps --build
 
-build: deps $(BUILD)/CMakeCache.txt
+package-deps:
+	@./scripts/install-deps --package
+
+# The build folder with the tests and benchmarks on; reconfigured only when
+# `make run` made it without them.
+build: deps
+	@grep -qx 'GROTZEL_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || \
+	  cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	        -DGROTZEL_TESTS=ON -DGROTZEL_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# A first run needs neither the tests nor their tools; a build folder that
+# has them keeps them, but only the game and its sounds are built.
+run: build-deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || \
+	  cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	        -DGROTZEL_TESTS=OFF -DGROTZEL_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target grotzel sounds
 	@$(BUILD)/grotzel
 
 test: build
@@ -38,14 +59,31 @@ sanitize: deps
 	@cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 	@$(SANITIZE_ENV) build-sanitize/tests/soak/grotzel_soak --games 100 --no-memory-check
 
-package: build
-	@cd $(BUILD) && cpack -G DEB
+# dpkg-buildpackage -b -us -uc in a copy of the tree; the .deb lands in $(BUILD).
+package: package-deps
+	@DEB_BUILD_OPTIONS="parallel=$(JOBS) $(DEB_BUILD_OPTIONS)" packaging/build-deb.sh . $(BUILD)
 
-install: build
-	@cmake --install $(BUILD) --prefix $(PREFIX)
+# Only the game, in a folder of its own without tests or benchmarks.
+# CMake lists what it installed in install_manifest.txt, which uninstall reads.
+install: build-deps
+	@cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	       -DGROTZEL_TESTS=OFF -DGROTZEL_BENCH=OFF >/dev/null
+	@cmake --build $(INSTALL_BUILD) -j $(JOBS)
+	@DESTDIR="$(DESTDIR)" cmake --install $(INSTALL_BUILD) --prefix "$(PREFIX)"
+
+# Removes the files the last install put in place (the list holds them
+# without DESTDIR, so give the same DESTDIR), and the game's own data folder
+# once it is empty; shared folders (games, icons, man6) stay.
+uninstall:
+	@manifest=$(INSTALL_BUILD)/install_manifest.txt; \
+	[ -f "$$manifest" ] || { echo "uninstall: no $$manifest: nothing installed from here" >&2; exit 1; }; \
+	sed 's|^|$(DESTDIR)|' "$$manifest" | xargs -r -d '\n' rm -vf; \
+	sed -n 's|^|$(DESTDIR)|; s|/[^/]*\.wav$$||p' "$$manifest" | sort -u | \
+	  xargs -r -d '\n' rmdir --ignore-fail-on-non-empty; \
+	rm -f "$$manifest"
 
 screenshots: build
 	@cmake --build $(BUILD) --target screenshots
 
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize $(INSTALL_BUILD)

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "game/command_line.h"
 #include "game/program_cycle.h"
 #include "game/program_end.h"
 #include "game/qo_wav.h"
@@ -43,6 +44,8 @@ void MessageHandler(QtMsgType type, const QMessageLogContext&, const QString& me
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // --help and --version answer before any display is opened.
+  if (const auto status = zupi::HandleCommandLine(argc, argv)) return *status;
   qInstallMessageHandler(MessageHandler);
   QApplication app(argc, argv);
   applicationStands = true;

@@ -4,6 +4,8 @@
 // window thread.
 #include "game/wave_player.h"
 
+#include "game/data_dirs.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -33,21 +35,7 @@ bool IsPlayableWave(const QString& path) {
   return ReadWave(FileNameBytes(path), 1).has_value();
 }
 
-QStringList DefaultWaveDirs() {
-#ifdef GROTZEL_DATA_SUBDIR
-  const QString share = QStringLiteral(GROTZEL_DATA_SUBDIR);
-#else
-  const QString share = QStringLiteral("share/grotzel");
-#endif
-  // The folder beside the program comes first: an installed game should
-  // not pick up the sounds of whatever build tree it was made in.
-  const QDir prefix(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
-  QStringList dirs{QDir::cleanPath(prefix.filePath(share))};
-#ifdef GROTZEL_BUILD_DATA_DIR
-  dirs << QStringLiteral(GROTZEL_BUILD_DATA_DIR);
-#endif
-  return dirs;
-}
+QStringList DefaultWaveDirs() { return GameDataDirs(); }
 
 WavePlayer::WavePlayer(QStringList dataDirs) : dataDirs_(std::move(dataDirs)) {
   // The mixer names the stream; the icon only PulseAudio's own variable can

@@ -24,8 +24,8 @@ QString FindWave(const QString& name, const QStringList& dirs);
 // True when `path` is a complete mono or stereo 8- or 16-bit PCM WAV file.
 bool IsPlayableWave(const QString& path);
 
-// The game's data folders, in search order: <prefix>/share/grotzel beside
-// the running program, then the build tree's data folder.
+// The game's data folders, in search order: the installed share folder
+// beside the running program, then data/ beside it in a build tree.
 QStringList DefaultWaveDirs();
 
 // Plays through the mixer. Needs a QCoreApplication for the default

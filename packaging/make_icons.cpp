@@ -1,8 +1,9 @@
-// make_icons: derives the desktop and Windows icons from the 32 x 32 program
-// icon, so the drawing lives in one file only. The larger desktop sizes blow
-// every pixel up to a square without smoothing, which keeps the pixel art
-// crisp. The Windows icon is written as a classic one, 24-bit colour with a
-// 1-bit mask, by hand: Qt's ico writer would store 32-bit colour with alpha.
+// make_icons: derives the Windows icon, and any menu icon size not drawn for
+// itself in packaging/icons/, from the 32 x 32 program icon. A derived menu
+// size blows every pixel up to a square without smoothing, which keeps the
+// pixel art crisp. The Windows icon is written as a classic one, 24-bit
+// colour with a 1-bit mask, by hand: Qt's ico writer would store 32-bit
+// colour with alpha.
 //
 // Usage: make_icons <program_icon.png> <output folder> <size>...
 // writes <folder>/grotzel-<size>.png for each size and <folder>/grotzel.ico.

@@ -1,7 +1,7 @@
-// The icons the build derives from the program icon: the larger desktop
-// sizes must be the same drawing with each pixel blown up to a square, and
-// the Windows icon a classic 24-bit icon whose colours and mask give back
-// the program icon exactly.
+// The icons the build derives from the program icon: the Windows icon, a
+// classic 24-bit icon whose colours and mask give back the program icon
+// exactly, and any menu size not yet drawn for itself, which must be the
+// same drawing with each pixel blown up to a square.
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -30,12 +30,16 @@ class TestIcons : public QObject {
  private slots:
   void largerIconsRepeatEachPixelOfTheDrawing_data() {
     QTest::addColumn<int>("size");
-    for (int size : {64, 128, 256}) QTest::addRow("%d", size) << size;
+    const QList<QByteArray> sizes = QByteArray(DERIVED_SIZES).split(',');
+    for (const QByteArray& size : sizes)
+      if (!size.isEmpty()) QTest::addRow("%s", size.constData()) << size.toInt();
+    if (QByteArray(DERIVED_SIZES).isEmpty()) QTest::addRow("none") << 0;
   }
 
   // Smoothing would blur the pixel art and invent colours the drawing lacks.
   void largerIconsRepeatEachPixelOfTheDrawing() {
     QFETCH(int, size);
+    if (size == 0) QSKIP("every menu size is drawn for itself");
     const QImage source = ProgramIcon();
     const QImage scaled = QImage(IconPath(QStringLiteral("grotzel-%1.png").arg(size)))
                               .convertToFormat(QImage::Format_ARGB32);

@@ -1,0 +1,53 @@
+// Where the game looks for its sounds: worked out from the program's own
+// folder, so an installed game finds the share folder its install rules
+// fill, and a program run from the build tree finds the sounds the build
+// made beside it, with no path of either machine built in.
+#include <QDir>
+#include <QFileInfo>
+#include <QtTest>
+
+#include "game/data_dirs.h"
+
+class TestDataDirs : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void shareFolderFirstThenDataBesideTheProgram_data() {
+    QTest::addColumn<QString>("programDir");
+    QTest::addColumn<QStringList>("dirs");
+    QTest::addRow("Debian") << "/usr/games"
+                            << QStringList{"/usr/share/games/grotzel", "/usr/games/data"};
+    QTest::addRow("make install") << "/usr/local/games/"
+                                  << QStringList{"/usr/local/share/games/grotzel",
+                                                 "/usr/local/games/data"};
+    QTest::addRow("build tree") << "/home/u/grotzel/build"
+                                << QStringList{"/home/u/grotzel/share/games/grotzel",
+                                               "/home/u/grotzel/build/data"};
+  }
+
+  void shareFolderFirstThenDataBesideTheProgram() {
+    QFETCH(QString, programDir);
+    QFETCH(QStringList, dirs);
+    QCOMPARE(zupi::DataDirsBeside(programDir), dirs);
+  }
+
+  // The install rules put the sounds in <prefix>/GROTZEL_DATA_SUBDIR and the
+  // program in <prefix>/GROTZEL_INSTALL_BINDIR; the lookup must agree.
+  void installedProgramLooksWhereTheSoundsAreInstalled() {
+    const QString prefix = QStringLiteral("/opt/grotzel");
+    QCOMPARE(zupi::DataDirsBeside(prefix + "/" GROTZEL_INSTALL_BINDIR).value(0),
+             prefix + "/" GROTZEL_DATA_SUBDIR);
+  }
+
+  // The build writes the sounds into one folder and the program into
+  // another; the program's own lookup must reach the sounds.
+  void builtProgramFindsTheBuiltSounds() {
+    const QString programDir = QFileInfo(QStringLiteral(GROTZEL_PROGRAM)).absolutePath();
+    const QString sounds = QDir::cleanPath(QStringLiteral(GROTZEL_BUILD_DATA_DIR));
+    QVERIFY2(zupi::DataDirsBeside(programDir).contains(sounds), qPrintable(sounds));
+    QVERIFY(QFileInfo::exists(sounds + "/dong.wav"));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestDataDirs)
+#include "test_data_dirs.moc"
