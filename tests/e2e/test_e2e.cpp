@@ -50,6 +50,10 @@ void EndToEndTest::titleGameAndCloseRequest() {
   QVERIFY2(x.connected(), "needs an X server (run under xvfb-run)");
   QTemporaryDir cwd;
   QProcess game;
+  // The game draws on this Xvfb whatever platform the caller's shell names.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "xcb");
+  game.setProcessEnvironment(env);
   game.setWorkingDirectory(cwd.path());
   game.setProcessChannelMode(QProcess::ForwardedChannels);
   game.start(kBinary, {});
