@@ -4,8 +4,11 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
+#include "game/pacing.h"
 #include "screens/pictures/picture_files.h"
 #include "screens/query_unload.h"
 #include "screens/twips.h"
@@ -48,6 +51,19 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
   form->setWindowIcon(QIcon(LoadPicture(Picture::ProgramIcon)));
 
   form->installEventFilter(new BackgroundPainter(form, style.background));
+}
+
+void CenterForm(QWidget& window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->geometry();
+  // The frame the window manager adds belongs to the window's size; before
+  // the first show Qt does not know it yet and we centre the client area.
+  const QSize outer = window.frameGeometry().size();
+  const int left = CenteredOffset(area.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
+  window.move(area.x() + left / kTwipsPerPixel, window.y());
+  const int top = CenteredOffset(area.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+  window.move(window.x(), area.y() + top / kTwipsPerPixel);
 }
 
 void FormWindow::ShowWindow() {

@@ -24,6 +24,9 @@ struct FormStyle {
 // colour is not passed on to the controls' system colours (see SystemColor).
 void SetUpForm(QWidget* form, const FormStyle& style);
 
+// Moves `window` to the middle of the primary screen, left edge first.
+void CenterForm(QWidget& window);
+
 // What the three windows have in common beyond their style: they are shown
 // in front and active, also where no window manager activates new windows,
 // and a close request goes to the close rule.

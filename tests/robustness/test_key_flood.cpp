@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 
 #include "cave/draw_cave.h"
-#include "game/pacing.h"
 #include "game/play_game.h"
 #include "screens/form1.h"
 #include "tests/support/cave_text.h"
@@ -60,29 +59,30 @@ class KeyFloodTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { SetWaitPassLength(std::chrono::milliseconds(1)); }
   void aThousandQueuedKeysAreHandledOneByOneInOrder();
 };
 
 void KeyFloodTest::aThousandQueuedKeysAreHandledOneByOneInOrder() {
-  ResetGameState();
+  test::QtRun run;
+  test::ResetGameState();
   test::RecordingSpeaker speaker;
   Nesting nesting;
   bool flooded = false;
   test::Driver driver([&] {
-    Form1* form = LoadedForm1();
+    Form1* form = test::Loaded<Form1>();
     if (flooded || form == nullptr || !IsRunning) return;
+    auto* board = test::Control<BoardBox>(form, "Picture1");
     flooded = true;
     test::SetCave(kLongPassage);
     DrawCave();
-    form->Picture1->installEventFilter(&nesting);
-    connect(form->Picture1, &BoardBox::keyDown, &nesting, [&](int code, int) { nesting.Done(code); });
+    board->installEventFilter(&nesting);
+    connect(board, &BoardBox::keyDown, &nesting, [&](int code, int) { nesting.Done(code); });
     for (int i = 0; i < kFlood; ++i)
-      QCoreApplication::postEvent(form->Picture1, new QKeyEvent(QEvent::KeyPress, FloodKey(i), Qt::NoModifier));
+      QCoreApplication::postEvent(board, new QKeyEvent(QEvent::KeyPress, FloodKey(i), Qt::NoModifier));
     // Queued last: ends the stage once everything before it is handled.
-    QCoreApplication::postEvent(form->Picture1, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    QCoreApplication::postEvent(board, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
   });
-  PlayGame();
+  run.Go(PlayGame);
 
   QVERIFY(flooded);
   QCOMPARE(nesting.deepest, 1);

@@ -7,6 +7,7 @@
 #include "game/messages.h"
 #include "screens/controls.h"
 #include "screens/form1.h"
+#include "tests/support/qt_run.h"
 #include "screens/twips.h"
 #include "tests/support/cave_text.h"
 
@@ -17,7 +18,8 @@ constexpr std::uint64_t kFailuresShown = 10;
 
 int RedLamps(const Form1& form) {
   int red = 0;
-  for (const ShapeControl* lamp : form.SafeLight) red += lamp->fillColor() == QColorOf(kRed);
+  for (const char* lamp : {"SafeLight(0)", "SafeLight(1)", "SafeLight(2)"})
+    red += test::Control<ShapeControl>(&form, lamp)->fillColor() == QColorOf(kRed);
   return red;
 }
 
@@ -27,8 +29,8 @@ void GameChecks::AfterKey(const Form1& form, const BeforeKey& before, bool escap
   if (before.running) {
     if (escape && !IsRunning && StageResult == kStageEscaped) escaped_ = true;
     Expect(speaker_.plays == before.plays + 1, "a key in a stage is answered by one sound");
-    const QPoint icon(TwipsToPixels(200 * PosX), TwipsToPixels(200 * PosY));
-    Expect(form.imgZupiIcon->pos() == icon, "the icon stands on the player's cell");
+    const QPoint icon(TwipsToPixels(kCellTwips * PosX), TwipsToPixels(kCellTwips * PosY));
+    Expect(test::Control<QWidget>(&form, "imgZupiIcon")->pos() == icon, "the icon stands on the player's cell");
   } else {
     Expect(PosX == before.x && PosY == before.y && HitCount == before.hits &&
                StageResult == before.result && !IsRunning && speaker_.plays == before.plays,
@@ -39,9 +41,9 @@ void GameChecks::AfterKey(const Form1& form, const BeforeKey& before, bool escap
 
 void GameChecks::AtStageStart(const Form1& form) {
   escaped_ = false;
-  Expect(PosX == 0 && PosY == 5 && HitCount == 0 && StageResult == kStageEscaped,
+  Expect(PosX == kStartX && PosY == kStartY && HitCount == 0 && StageResult == kStageEscaped,
          "a stage starts on (0, 5) with no bumps and no result");
-  Expect(form.Label2->caption() == QString::fromStdString(StageMessage(Level, IsDark)),
+  Expect(test::Control<LabelControl>(&form, "Label2")->caption() == QString::fromStdString(StageMessage(Level, IsDark)),
          "the message names the stage");
   CheckState(form);
 }

@@ -10,7 +10,6 @@
 #include <QTest>
 #include <algorithm>
 
-#include "game/program_end.h"
 #include "screens/form1.h"
 #include "screens/form2.h"
 #include "screens/form3.h"
@@ -37,7 +36,10 @@ std::vector<Qt::Key> WayToGoal() {
 // An arrow that runs into rock from the player's cell, or Key_unknown.
 Qt::Key KeyIntoRock() { return test::QtKey(test::KeyIntoRock()); }
 
-bool Shown(const QWidget* widget) { return !widget->isHidden(); }
+// Whether a window's control is on show.
+bool Shown(const QWidget* form, const char* control) {
+  return !test::Control<QWidget>(form, control)->isHidden();
+}
 
 }  // namespace
 
@@ -66,17 +68,17 @@ SoakPlayer::SoakPlayer(int games, int keysPerTick, std::uint32_t seed, GameCheck
     : games_(games), keysPerTick_(keysPerTick), rng_(seed), checks_(checks) {}
 
 void SoakPlayer::Step() {
-  if (closed_ || ProgramEnded()) return;
-  if (Form2* certificate = LoadedForm2()) return OnCertificate(*certificate);
-  if (Form3* title = LoadedForm3()) return OnTitle(*title);
-  Form1* form = LoadedForm1();
+  if (closed_) return;
+  if (Form2* certificate = test::Loaded<Form2>()) return OnCertificate(*certificate);
+  if (Form3* title = test::Loaded<Form3>()) return OnTitle(*title);
+  Form1* form = test::Loaded<Form1>();
   if (form == nullptr || form->isHidden()) return;
   if (IsRunning) return OnStage(*form);
   OnPause(*form);
 }
 
 void SoakPlayer::OnTitle(Form3& title) {
-  if (!Shown(title.Command1)) return;
+  if (!Shown(&title, "Command1")) return;
   if (tally_.games > 0) {  // the last game ended as planned, certified exactly from level 10
     checks_.Expect(Level == plan_.endLevel, "the game ends on the planned level");
     checks_.Expect(certificateSeen_ == (plan_.endLevel > 9), "a certificate exactly from level 10");
@@ -91,14 +93,14 @@ void SoakPlayer::OnTitle(Form3& title) {
   plan_ = PlanGame();
   certificateSeen_ = false;
   ++tally_.games;
-  QTest::mouseClick(title.Command1, Qt::LeftButton);
+  test::ClickCommand1(&title);
 }
 
 void SoakPlayer::OnCertificate(Form2& certificate) {
-  if (!Shown(certificate.Command1) || certificateSeen_) return;
+  if (!Shown(&certificate, "Command1") || certificateSeen_) return;
   certificateSeen_ = true;
   ++tally_.certificates;
-  QTest::mouseClick(certificate.Command1, Qt::LeftButton);
+  test::ClickCommand1(&certificate);
 }
 
 // Mostly short games, a good share into the middle levels, a few to the
@@ -137,7 +139,7 @@ void SoakPlayer::BeginStage(Form1& form) {
 void SoakPlayer::OnStage(Form1& form) {
   if (stage_.game != tally_.games || stage_.level != Level || stage_.dark != IsDark)
     BeginStage(form);
-  for (int i = 0; i < keysPerTick_ && IsRunning && !ProgramEnded(); ++i) {
+  for (int i = 0; i < keysPerTick_ && IsRunning; ++i) {
     bool escape = false;
     const Qt::Key key = NextKey(escape);
     const BeforeKey before = checks_.Snapshot();
@@ -184,7 +186,7 @@ void SoakPlayer::OnPause(Form1& form) {
 
 void SoakPlayer::Press(Form1& form, Qt::Key key) {
   ++tally_.keys;
-  QTest::keyClick(form.Picture1, key);
+  QTest::keyClick(test::Control<QWidget>(&form, "Picture1"), key);
 }
 
 }  // namespace zupi::soak
