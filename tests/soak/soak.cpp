@@ -8,7 +8,8 @@
 // between stages, the icon on the player's cell, one red lamp per bump.
 // Waits are cut to 1 ms passes and the sound goes to a counter. It fails on
 // any broken check, or on memory growth of a megabyte or more after the
-// first games.
+// first games. The first broken check ends the run at once, as does a
+// stage that takes thousands of keys.
 //
 //   grotzel_soak [--games N] [--seed S (1 unless given)] [--no-memory-check]
 #include <QApplication>
@@ -70,7 +71,13 @@ class SoakPlayer {
       : games_(games), rng_(seed), speaker_(speaker) {}
 
   void Step() {
-    if (closed_) return;
+    if (closed_) {
+      if (++ticksSinceClose_ < 2000) return;
+      std::printf("soak: FAILED: closing a window did not end the program\n");
+      std::fflush(stdout);
+      std::_Exit(1);
+    }
+    if (failures > 0) return Close();
     if (Form2* certificate = Loaded<Form2>()) return OnButton(certificate, true);
     if (Form3* title = Loaded<Form3>()) return OnButton(title, false);
     Form1* form = Loaded<Form1>();
@@ -83,6 +90,13 @@ class SoakPlayer {
   Memory warm, end;
 
  private:
+  // Closes whatever window is up, as a user would; Main then ends.
+  void Close() {
+    closed_ = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->isVisible()) return CloseByUser(window);
+  }
+
   bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
 
   void Expect(bool ok, const char* what) {
@@ -119,6 +133,8 @@ class SoakPlayer {
   }
 
   Integer NextKey() {
+    if (Level != stageLevel_ || IsDark != stageDark_) stageLevel_ = Level, stageDark_ = IsDark, stageKeys_ = 0;
+    Expect(++stageKeys_ < 5000, "a stage is played to its end");
     const Integer rock = KeyIntoRock();
     if (Level == endLevel_ && IsDark == endInDark_) return byBumps_ && rock != 0 ? rock : kKeyEscape;
     if (Chance(0.03)) return 32;  // Space: answered in place
@@ -149,8 +165,10 @@ class SoakPlayer {
   const int games_;
   std::mt19937 rng_;
   const CountingSpeaker& speaker_;
-  Integer endLevel_ = 1;
-  bool endInDark_ = false, byBumps_ = false, closed_ = false;
+  Integer endLevel_ = 1, stageLevel_ = 0;
+  bool endInDark_ = false, byBumps_ = false, closed_ = false, stageDark_ = false;
+  long stageKeys_ = 0;
+  int ticksSinceClose_ = 0;
 };
 
 }  // namespace
