@@ -170,7 +170,7 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
       gameOver = visible;
       Use(visible ? "GAME OVER on" : "GAME OVER off");
     }
-    void SetBoardBackColor(Colour) override { ++drawings; }
+    void SetBoardBackColor(Colour) override {}
     void SetBoardForeColor(Colour) override {}
     void FillBoardBox(int, int, int, int) override {}
     void FillBoardBoxIn(int, int, int, int, Colour) override {}
@@ -186,7 +186,7 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     }
     std::string label2;
     bool gameOver = false;
-    int drawings = 0, iconLeft = 0;
+    int iconLeft = 0;
     std::array<Colour, 3> lamps{};
   };
 
