@@ -102,8 +102,8 @@ class SoakPlayer {
   void Expect(bool ok, const char* what) {
     if (ok) return;
     if (++failures <= 10)
-      std::fprintf(stderr, "soak: FAILED: %s (level %d%s, cell %d,%d)\n", what, Level, IsDark ? "-B" : "-A",
-                   PosX, PosY);
+      std::fprintf(stderr, "soak: FAILED: %s (level %d%s, cell %d,%d, game %d planned to end on %d)\n", what, Level, IsDark ? "-B" : "-A",
+                   PosX, PosY, games, endLevel_);
   }
 
   // The title's and the certificate's button, once it shows.
@@ -135,6 +135,7 @@ class SoakPlayer {
   Integer NextKey() {
     if (Level != stageLevel_ || IsDark != stageDark_) stageLevel_ = Level, stageDark_ = IsDark, stageKeys_ = 0;
     Expect(++stageKeys_ < 5000, "a stage is played to its end");
+    Expect(Level <= endLevel_, "the game stays within its planned levels");
     const Integer rock = KeyIntoRock();
     if (Level == endLevel_ && IsDark == endInDark_) return byBumps_ && rock != 0 ? rock : kKeyEscape;
     if (Chance(0.03)) return 32;  // Space: answered in place
