@@ -37,8 +37,6 @@ void SetEventSource(EventSource* s) { source = s != nullptr ? s : &noEvents; }
 
 EventSource& CurrentEventSource() { return *source; }
 
-void DoEvents() { source->DoEvents(); }
-
 Integer WaitPasses(float seconds) {
   const float product = seconds * 10.0f;  // single precision, as the pacing is defined
   return static_cast<Integer>(RoundHalfEven(product));

@@ -8,9 +8,6 @@
 
 namespace zupi {
 
-// Handles every pending window event, then returns.
-void DoEvents();
-
 // Waits about `seconds` in passes of 100 ms, handling events throughout:
 // each pass handles events, sleeps, and handles events again.
 void Wait(float seconds);
