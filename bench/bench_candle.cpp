@@ -10,6 +10,7 @@
 #include "cave/make_cave.h"
 #include "game/random.h"
 #include "screens/form1.h"
+#include "tests/support/qt_run.h"
 
 namespace bench {
 namespace {
@@ -27,11 +28,12 @@ double TimeTicks() {
 }  // namespace
 
 std::vector<Row> MeasureCandleTick(Notes& notes) {
-  zupi::ResetGameState();
+  zupi::test::ResetGameState();
   zupi::SeedRandom(4711);
-  Form1* form = LoadForm1();
-  form->ShowWindow();
-  form->rousokuTimer->stop();
+  Form1* form = zupi::FormSlot<Form1>::Load();
+  form->Show();
+  QTimer* timer = zupi::test::Control<QTimer>(form, "rousokuTimer");
+  timer->stop();
   zupi::IsDark = false;
   zupi::MakeCave(zupi::kBeginner);
   zupi::DrawCave();
@@ -43,9 +45,9 @@ std::vector<Row> MeasureCandleTick(Notes& notes) {
     runs.push_back(TimeTicks());
     QCoreApplication::processEvents();  // the paints, outside the timing
   }
-  const int periodMs = form->rousokuTimer->interval();
-  UnloadForm1();
-  zupi::ResetGameState();
+  const int periodMs = timer->interval();
+  zupi::FormSlot<Form1>::Unload();
+  zupi::test::ResetGameState();
 
   Row row{"candle tick (lit, beginner cave)", Median(runs), "µs", "", kNone, 200};
   row.reference = std::to_string(periodMs) + " ms period";

@@ -18,6 +18,7 @@
 #include "game/random.h"
 #include "screens/form1.h"
 #include "screens/form3.h"
+#include "tests/support/driver.h"
 
 namespace bench {
 namespace {
@@ -63,26 +64,27 @@ Row CpuRow(const std::string& what, const Window& ours, const Window& spin) {
 // Lit stage 1-A: measured from inside its wait, then the spin, then Escape.
 Row StageWait() {
   Window ours, spin;
-  zupi::ResetGameState();
+  zupi::test::QtRun run(std::chrono::milliseconds(100));
+  zupi::test::ResetGameState();
   QTimer::singleShot(0, [&] {  // the first event PlayGame handles is in its stage wait
     ours.Begin();
     QTimer::singleShot(kWindowMs, Qt::PreciseTimer, [&] {
       ours.End();
       spin = Spin(ours.wall);
-      zupi::SetWaitPassLength(std::chrono::milliseconds(1));
-      QTest::keyPress(LoadedForm1()->Picture1, Qt::Key_Escape);
+      run.SetPass(std::chrono::milliseconds(1));
+      zupi::test::Press(zupi::kKeyEscape);
     });
   });
-  zupi::PlayGame();
-  zupi::SetWaitPassLength(std::chrono::milliseconds(100));
+  run.Go(zupi::PlayGame);
   return CpuRow("CPU, stage wait (WaitWhileRunning)", ours, spin);
 }
 
 // Wait(5.0) on the shown game window in a lit stage.
 Row FixedWait() {
-  zupi::ResetGameState();
-  Form1* form = LoadForm1();
-  form->ShowWindow();
+  zupi::test::QtRun run(std::chrono::milliseconds(100));
+  zupi::test::ResetGameState();
+  Form1* form = zupi::FormSlot<Form1>::Load();
+  form->Show();
   zupi::MakeCave(zupi::kBeginner);
   zupi::DrawCave();
   Window ours;
@@ -90,7 +92,7 @@ Row FixedWait() {
   zupi::Wait(5.0f);
   ours.End();
   const Window spin = Spin(ours.wall);
-  UnloadForm1();
+  zupi::FormSlot<Form1>::Unload();
   return CpuRow("CPU, Wait(5.0)", ours, spin);
 }
 
@@ -98,17 +100,18 @@ Row FixedWait() {
 // then the start button.
 Row TitleWait() {
   Window ours, spin;
-  zupi::ResetGameState();
+  zupi::test::QtRun run(std::chrono::milliseconds(100));
+  zupi::test::ResetGameState();
   QTimer::singleShot(1500, Qt::PreciseTimer, [&] {
     ours.Begin();
     QTimer::singleShot(kWindowMs, Qt::PreciseTimer, [&] {
       ours.End();
       spin = Spin(ours.wall);
-      if (Form3* title = LoadedForm3()) title->Command1->click();
+      if (Form3* title = zupi::test::Loaded<Form3>()) zupi::test::Control<QPushButton>(title, "Command1")->click();
     });
   });
-  zupi::ShowTitle();
-  UnloadForm1();  // the title loads the game window for its picture
+  run.Go(zupi::ShowTitle);
+  zupi::FormSlot<Form1>::Unload();  // the title loads the game window for its picture
   return CpuRow("CPU, title wait (WaitWhileRunning)", ours, spin);
 }
 
@@ -116,7 +119,7 @@ Row TitleWait() {
 
 std::vector<Row> MeasureWaitCpu(Notes& notes) {
   std::vector<Row> rows{StageWait(), FixedWait(), TitleWait()};
-  zupi::ResetGameState();
+  zupi::test::ResetGameState();
   notes.push_back("CPU: process CPU time over wall time, one window each (stage and title " +
                   std::to_string(kWindowMs / 1000) +
                   " s, Wait 5 s), spin for as long in the same state; ratio = ours / spin.");

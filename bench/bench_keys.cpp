@@ -17,6 +17,7 @@
 #include "player/move_by_key.h"
 #include "screens/form1.h"
 #include "tests/support/auto_player.h"
+#include "tests/support/driver.h"
 
 namespace bench {
 namespace {
@@ -59,10 +60,10 @@ class KeyDriver : public QObject {
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override {
-    Form1* form = LoadedForm1();
+    Form1* form = zupi::test::Loaded<Form1>();
     if (!awaiting_ || form == nullptr) return false;
-    if (object == form->imgZupiIcon && event->type() == QEvent::Paint) {
-      iconPainted_ = form->imgZupiIcon->pos() == target_;
+    if (object == Icon(form) && event->type() == QEvent::Paint) {
+      iconPainted_ = Icon(form)->pos() == target_;
       return false;
     }
     if (object == form && event->type() == QEvent::UpdateRequest) {
@@ -75,27 +76,29 @@ class KeyDriver : public QObject {
   }
 
  private:
+  static QWidget* Icon(Form1* form) { return zupi::test::Control<QWidget>(form, "imgZupiIcon"); }
+
   void PressNext() {
-    Form1* form = LoadedForm1();
+    Form1* form = zupi::test::Loaded<Form1>();
     if (form == nullptr || !zupi::IsRunning) {
       QTimer::singleShot(1, this, [this] { PressNext(); });
       return;
     }
     if (!hooked_) {
       form->installEventFilter(this);
-      form->imgZupiIcon->installEventFilter(this);
+      Icon(form)->installEventFilter(this);
       hooked_ = true;
     }
     if (pressed_ == kWarmUpKeys + kKeys) return End();
     const Integer key = NextKey();
     if (key == 0) return Fail("no way to the goal in the cave");
-    const QPoint before = form->imgZupiIcon->pos();
+    const QPoint before = Icon(form)->pos();
     iconPainted_ = false;
     awaiting_ = true;
     watchdog_.start();
     start_ = Now();
-    QTest::keyPress(form->Picture1, QtKey(key));
-    target_ = form->imgZupiIcon->pos();
+    QTest::keyPress(zupi::test::Control<QWidget>(form, "Picture1"), QtKey(key));
+    target_ = Icon(form)->pos();
     if (target_ == before) Fail("a key did not move the icon");
   }
 
@@ -135,10 +138,11 @@ class KeyDriver : public QObject {
   void End() {
     awaiting_ = false;
     watchdog_.stop();
-    zupi::SetWaitPassLength(std::chrono::milliseconds(1));
-    if (Form1* form = LoadedForm1()) QTest::keyPress(form->Picture1, Qt::Key_Escape);
+    run_.SetPass(std::chrono::milliseconds(1));
+    if (zupi::test::Loaded<Form1>() != nullptr) zupi::test::Press(zupi::kKeyEscape);
   }
 
+  zupi::test::QtRun run_{std::chrono::milliseconds(100)};
   QTimer watchdog_;
   bool hooked_ = false;
   bool awaiting_ = false;
@@ -153,12 +157,11 @@ class KeyDriver : public QObject {
 }  // namespace
 
 std::vector<Row> MeasureKeyToPaint(Notes& notes) {
-  zupi::ResetGameState();
+  zupi::test::ResetGameState();
   zupi::SeedRandom(99);
   KeyDriver driver;
   zupi::PlayGame();
-  zupi::SetWaitPassLength(std::chrono::milliseconds(100));
-  zupi::ResetGameState();
+  zupi::test::ResetGameState();
 
   const double median = Median(driver.latencies);
   Row medianRow{"key-down to painted board, median", median, "ms", "", kNone, kNone};

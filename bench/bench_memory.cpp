@@ -23,6 +23,7 @@
 #include "screens/form1.h"
 #include "screens/form3.h"
 #include "tests/support/auto_player.h"
+#include "tests/support/driver.h"
 
 namespace bench {
 namespace {
@@ -42,23 +43,15 @@ long PeakKiB() {
 // each stage to its goal, and press Escape once level kLastLevel is done.
 void PlayerStep() {
   if (!zupi::IsRunning) return;
-  if (Form3* title = LoadedForm3()) {
-    if (title->Command1->isVisible()) title->Command1->click();
+  if (Form3* title = zupi::test::Loaded<Form3>()) {
+    auto* start = zupi::test::Control<QPushButton>(title, "Command1");
+    if (start->isVisible()) start->click();
     return;
   }
-  Form1* form = LoadedForm1();
+  Form1* form = zupi::test::Loaded<Form1>();
   if (form == nullptr || !form->isVisible()) return;
-  if (zupi::Level > kLastLevel) {
-    QTest::keyClick(form->Picture1, Qt::Key_Escape);
-    return;
-  }
-  switch (zupi::test::KeyTowardsGoal()) {
-    case zupi::kKeyLeft: return QTest::keyClick(form->Picture1, Qt::Key_Left);
-    case zupi::kKeyUp: return QTest::keyClick(form->Picture1, Qt::Key_Up);
-    case zupi::kKeyRight: return QTest::keyClick(form->Picture1, Qt::Key_Right);
-    case zupi::kKeyDown: return QTest::keyClick(form->Picture1, Qt::Key_Down);
-    default: return QTest::keyClick(form->Picture1, Qt::Key_Escape);
-  }
+  const zupi::Integer key = zupi::Level > kLastLevel ? 0 : zupi::test::KeyTowardsGoal();
+  zupi::test::Press(key == 0 ? zupi::kKeyEscape : key);
 }
 
 }  // namespace
@@ -67,7 +60,7 @@ int RunPeakMemoryChild() {
   const long baseline = PeakKiB();
   zupi::WavePlayer player;
   zupi::SetWaveOutput(&player);
-  zupi::SetWaitPassLength(std::chrono::milliseconds(1));
+  zupi::test::QtRun run;
   zupi::SeedRandom(2024);
   QTimer driver;
   driver.setInterval(1);

@@ -11,7 +11,7 @@
 namespace zupi {
 namespace {
 
-constexpr int kCell = 200;  // twips
+constexpr int kCell = kCellTwips;
 constexpr Colour kBlack = RGB(0, 0, 0);
 constexpr Colour kGoalYellow = RGB(255, 255, 128);
 
@@ -26,7 +26,8 @@ void DrawCave() {
     for (int y = 0; y < kBoardRows; ++y) {
       if (CaveMap(x, y) == 0) continue;
       board->FillBoardBox(kCell * x, kCell * y, kCell * x + kCell, kCell * y + kCell);
-      if (x == 19) board->FillBoardBoxIn(3800, kCell * y, 4000, kCell * y + kCell, kGoalYellow);
+      if (x == kGoalColumn)
+        board->FillBoardBoxIn(kCell * x, kCell * y, kCell * x + kCell, kCell * y + kCell, kGoalYellow);
     }
   }
 }

@@ -11,8 +11,6 @@ namespace zupi {
 namespace {
 
 constexpr Integer kPassage = -1;
-constexpr Integer kStartRow = 5;
-constexpr Integer kGoalColumn = 19;
 // A pro walk that needs more draws than this is abandoned and dug again.
 constexpr Integer kProDrawLimit = 500;
 
@@ -33,7 +31,7 @@ void ClearBoard() {
 // straight on to the goal column. Exactly two draws.
 void DigBeginner() {
   const Integer turn = FloorTimes(Rnd(), 10) + 10;
-  Integer y = kStartRow;
+  Integer y = kStartY;
   for (Integer x = 0; x <= kGoalColumn; ++x) {
     if (x == turn) {
       const float r = Rnd();
@@ -48,7 +46,7 @@ void DigBeginner() {
 // from row 0 lands on row 1, a move down from row 9 on row 8, so both the
 // edge row and its neighbour are dug. One draw per column plus one per move.
 void DigDrifting(float shift) {
-  Integer y = kStartRow;
+  Integer y = kStartY;
   for (Integer x = 0; x <= kGoalColumn; ++x) {
     if (Rnd() < shift) {
       const float r = Rnd();
@@ -93,7 +91,7 @@ void DigPro() {
     n = 0;
     grid.fill(0);
     int x = 0;
-    int y = kStartRow;
+    int y = kStartY;
     cell(x, y) = kPassage;
     while (x < kGoalColumn) {
       const int d = FloorTimes(random.Next(), 4);

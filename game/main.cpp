@@ -1,5 +1,7 @@
-// The program's entry point: sets up the toolkit, the sound and the fonts,
-// then hands over to Main, which never returns.
+// The program's entry point, the one place that knows both sides: it sets
+// up the toolkit, the sound and the fonts, installs the windows and Qt's
+// event loop under the game flow, then hands over to Main, which never
+// returns.
 #include <QApplication>
 #include <QByteArray>
 #include <cstdio>
@@ -7,11 +9,15 @@
 #include <memory>
 
 #include "game/command_line.h"
+#include "game/event_source.h"
 #include "game/program_cycle.h"
 #include "game/program_end.h"
 #include "game/qo_wav.h"
+#include "game/qt_event_loop.h"
 #include "game/wave_player.h"
+#include "game/windows.h"
 #include "screens/fonts.h"
+#include "screens/forms.h"
 #include "screens/query_unload.h"
 
 namespace {
@@ -60,7 +66,10 @@ int main(int argc, char* argv[]) {
   auto player = std::make_unique<zupi::WavePlayer>();
   zupi::SetWaveOutput(player.get());
   zupi::SetQueryUnloadHandler(zupi::CloseRule);
+  zupi::QtEventLoop events;
+  zupi::SetEventSource(&events);
+  zupi::Forms forms;
+  zupi::SetWindows(&forms);
 
   zupi::Main();
-  return 0;
 }

@@ -3,79 +3,76 @@
 // stage; keys act only inside WaitWhileRunning and Wait.
 #include "game/play_game.h"
 
-#include <QString>
-
 #include "cave/draw_cave.h"
 #include "cave/make_cave.h"
 #include "game/messages.h"
 #include "game/pacing.h"
-#include "game/program_end.h"
 #include "game/qo_wav.h"
+#include "game/sounds.h"
+#include "game/windows.h"
 #include "player/move_by_key.h"
-#include "screens/form1.h"
 
 namespace zupi {
 namespace {
 
+constexpr int kLamps = 3;
+constexpr int kGameOverToggles = 6;  // shown and hidden three times
+
 // Sets up the stage that IsDark and Level describe: a new cave for a lit
 // stage, the old one for a dark stage.
-void SetUpStage(Form1& form) {
+void SetUpStage(GameWindow& form) {
   const std::string message = StageMessage(Level, IsDark);
   if (!IsDark) MakeCave(DifficultyForLevel(Level));
-  form.Label2->setCaption(QString::fromStdString(message));
+  form.SetLabel2(message);
   DrawCave();
   form.ShowZupi(kZupiNormal);
-  PosX = 0;
-  PosY = 5;
+  PosX = kStartX;
+  PosY = kStartY;
   PlaceIcon(PosX, PosY);
   HitCount = 0;
   StageResult = 0;
-  for (int lamp = 0; lamp < 3; ++lamp) form.SetSafeLight(lamp, kGreen);
+  for (int lamp = 0; lamp < kLamps; ++lamp) form.SetSafeLight(lamp, kGreen);
 }
 
 // After a goal: a moment of triumph, the startled face as Zupi is whisked
 // back to the start, and on to the next stage.
-bool PlayGoalSequence(Form1& form) {
+void PlayGoalSequence(GameWindow& form) {
   Wait(1.0f);
-  if (ProgramEnded()) return false;
   form.ShowZupi(kZupiStartled);
-  PlayWave("nirorop.wav");
-  PlaceIcon(0, 5);
+  PlayWave(kNiroropWav);
+  PlaceIcon(kStartX, kStartY);
   Wait(1.0f);
-  if (ProgramEnded()) return false;
   IsRunning = true;
   IsDark = !IsDark;
   if (!IsDark) ++Level;
-  return true;
 }
 
 }  // namespace
 
 void PlayGame() {
-  Form1* form = LoadForm1();
-  form->ShowWindow();
-  CenterForm(*form);
+  Windows& windows = CurrentWindows();
+  GameWindow& form = windows.LoadForm1();
+  form.Show();
+  form.CenterForm();
   IsDark = false;
   Level = 1;
   IsRunning = true;
 
   while (IsRunning) {
-    SetUpStage(*form);
+    SetUpStage(form);
     if (IsDark) Wait(0.5f);  // keys already count during this pause
     WaitWhileRunning();
-    if (ProgramEnded()) return;
     if (StageResult != kStageGoal) break;
-    if (!PlayGoalSequence(*form)) return;
+    PlayGoalSequence(form);
   }
 
   // Three blinks of half a second, starting from hidden.
-  for (int i = 0; i < 6; ++i) {
-    form->lblGameOver->setHidden(!form->lblGameOver->isHidden());
+  for (int i = 0; i < kGameOverToggles; ++i) {
+    form.SetGameOverVisible(!form.GameOverVisible());
     Wait(0.5f);
-    if (ProgramEnded()) return;
   }
-  form->lblGameOver->hide();
-  UnloadForm1();
+  form.SetGameOverVisible(false);
+  windows.UnloadForm1();
 }
 
 }  // namespace zupi

@@ -1,71 +1,91 @@
-// Main, the title sequence and the certificate sequence. The windows' button
-// handlers only clear IsRunning (and play a sound); these sequences do the
-// rest between waits.
+// Main, the title sequence, the certificate sequence and the two button
+// handlers. The handlers only clear IsRunning (and play a sound); the
+// sequences do the rest between waits.
 #include "game/program_cycle.h"
 
-#include <QString>
+#include <cstdio>
+#include <cstdlib>
 
 #include "game/messages.h"
 #include "game/pacing.h"
 #include "game/play_game.h"
-#include "game/program_end.h"
 #include "game/qo_wav.h"
 #include "game/random.h"
-#include "screens/form1.h"
-#include "screens/form2.h"
-#include "screens/form3.h"
+#include "game/sounds.h"
+#include "game/windows.h"
 
 namespace zupi {
+namespace {
+
+Windows* windows = nullptr;
+
+// The first level that earns the certificate.
+constexpr Integer kCertificateLevel = 10;
+
+}  // namespace
+
+void SetWindows(Windows* w) { windows = w; }
+
+Windows& CurrentWindows() {
+  if (windows == nullptr) {
+    std::fputs("grotzel: no windows installed\n", stderr);
+    std::abort();
+  }
+  return *windows;
+}
 
 void Main() {
   Randomize();
-  while (!ProgramEnded()) {
+  for (;;) {
     ShowTitle();
-    if (ProgramEnded()) return;
     PlayGame();
-    if (ProgramEnded()) return;
-    if (Level > 9) ShowCertificate();
+    if (Level >= kCertificateLevel) ShowCertificate();
   }
 }
 
 void ShowTitle() {
-  Form1* game = LoadForm1();  // the source of the character picture; its candle starts
-  Form3* title = LoadForm3();
-  CenterForm(*title);
-  title->ShowWindow();
-  title->Image1->setPicture(game->imgZupiSRC[kZupiNormal]->picture());
+  Windows& w = CurrentWindows();
+  w.LoadForm1();  // the source of the character picture; its candle starts
+  TitleWindow& title = w.LoadForm3();
+  title.CenterForm();
+  title.Show();
+  title.ShowImage1();
   Wait(1.0f);
-  if (ProgramEnded()) return;
-  PlayWave("dong.wav");
-  title->Image2->show();
-  title->Label1->show();
-  title->Command1->show();
+  PlayWave(kDongWav);
+  title.Reveal(TitlePart::Image2);
+  title.Reveal(TitlePart::Label1);
+  title.Reveal(TitlePart::Command1);
   IsRunning = true;
   WaitWhileRunning();
-  if (ProgramEnded()) return;
-  UnloadForm3();
+  w.UnloadForm3();
 }
 
 void ShowCertificate() {
+  Windows& w = CurrentWindows();
   IsRunning = true;
-  LoadForm1();
-  Form2* certificate = LoadForm2();
-  CenterForm(*certificate);
-  certificate->ShowWindow();
+  w.LoadForm1();
+  CertificateWindow& certificate = w.LoadForm2();
+  certificate.CenterForm();
+  certificate.Show();
   Wait(0.8f);
-  if (ProgramEnded()) return;
-  certificate->Label1->show();
-  PlayWave("pororin.wav");
+  certificate.Reveal(CertificatePart::Label1);
+  PlayWave(kPororinWav);
   Wait(0.8f);
-  if (ProgramEnded()) return;
-  certificate->Label2->show();
-  PlayWave("dong.wav");
-  certificate->Label3->setCaption(QString::fromStdString(CertificateText(Level)));
-  certificate->Label3->show();
-  certificate->Command1->show();
+  certificate.Reveal(CertificatePart::Label2);
+  PlayWave(kDongWav);
+  certificate.SetLabel3(CertificateText(Level));
+  certificate.Reveal(CertificatePart::Label3);
+  certificate.Reveal(CertificatePart::Command1);
   WaitWhileRunning();
-  if (ProgramEnded()) return;
-  UnloadForm2();
+  w.UnloadForm2();
 }
+
+// The sound goes on playing while the title closes and the game begins.
+void Form3Command1Click() {
+  IsRunning = false;
+  PlayWave(kNiroropWav);
+}
+
+void Form2Command1Click() { IsRunning = false; }
 
 }  // namespace zupi

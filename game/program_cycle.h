@@ -4,9 +4,9 @@
 
 namespace zupi {
 
-// Seeds the random sequence once and runs the cycle. Returns only in tests,
-// where ending the program does not exit the process.
-void Main();
+// Seeds the random sequence once and runs the cycle. Never returns: the
+// program ends when a window is closed (see program_end.h).
+[[noreturn]] void Main();
 
 // Shows the title until the start button is pressed, then unloads it.
 void ShowTitle();

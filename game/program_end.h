@@ -1,24 +1,19 @@
 // How the program ends: only when the player (or the system) closes one of
-// its windows. From then on no game code may run: the sound stops, every
-// window goes away and the process exits with status 0. Tests replace the
-// exit with a no-op; the waits then return at once and the sequences stop
-// at their next step, so nothing further happens either.
+// its windows. From then on no game code may run: the sound stops, and the
+// event source makes every window go away and ends the process.
 #pragma once
 
 namespace zupi {
 
-// The close rule of every window: unload mode 1 is the program's own
-// unload and passes; any other mode ends the program.
+// Why a window is going away, as its close request tells.
+inline constexpr int kUnloadByUser = 0;  // the title bar's close, the window manager
+inline constexpr int kUnloadByCode = 1;  // the program's own unload
+
+// The close rule of every window: the program's own unload passes; any
+// other unload mode ends the program.
 void CloseRule(int unloadMode);
 
-// Stops the sound, hides every window and ends the process.
+// Stops the sound, then has the event source end the program.
 void EndProgram();
-
-// True once EndProgram has run.
-bool ProgramEnded();
-
-// For tests: what EndProgram does last instead of exiting, and a way back.
-void SetEndAction(void (*action)());
-void ResetProgramEnd();
 
 }  // namespace zupi

@@ -12,15 +12,4 @@ Integer PosY = 0;
 Integer HitCount = 0;
 Integer StageResult = 0;
 
-void ResetGameState() {
-  IsDark = false;
-  IsRunning = false;
-  CaveMap = CaveGrid{};
-  Level = 0;
-  PosX = 0;
-  PosY = 0;
-  HitCount = 0;
-  StageResult = 0;
-}
-
 }  // namespace zupi

@@ -17,6 +17,15 @@ inline constexpr int kCaveColumns = 21;  // 0..19 are the board, 20 stays rock
 inline constexpr int kCaveRows = 11;     // 0..9 are the board, 10 stays rock
 inline constexpr int kBoardColumns = 20;
 inline constexpr int kBoardRows = 10;
+// Every stage starts on this cell; a passage cell of the last column is the goal.
+inline constexpr int kStartX = 0;
+inline constexpr int kStartY = 5;
+inline constexpr int kGoalColumn = kBoardColumns - 1;
+
+// Lengths are in twips: a cell is 200 on a side, and 15 make one pixel at
+// the layouts' 96 dots per inch.
+inline constexpr int kCellTwips = 200;
+inline constexpr int kTwipsPerPixel = 15;
 
 // The cave: 21 by 11 cells indexed (x, y), x varying fastest in storage.
 // A nonzero cell is passage, 0 is rock.
@@ -54,9 +63,5 @@ extern Integer StageResult;
 inline constexpr Integer kStageEscaped = 0;
 inline constexpr Integer kStageGoal = 1;
 inline constexpr Integer kStageCrashed = 2;
-
-// Puts every variable back to its program-start value (all zero, all rock).
-// The game never needs it; tests do, to start each case from a fresh run.
-void ResetGameState();
 
 }  // namespace zupi

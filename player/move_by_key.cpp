@@ -5,14 +5,15 @@
 
 #include "game/game_screen.h"
 #include "game/qo_wav.h"
+#include "game/sounds.h"
 
 namespace zupi {
 
 void PlaceIcon(Integer x, Integer y) {
   GameScreen* screen = CurrentGameScreen();
   if (screen == nullptr) return;
-  screen->SetIconLeft(static_cast<Integer>(200 * x));
-  screen->SetIconTop(static_cast<Integer>(200 * y));
+  screen->SetIconLeft(static_cast<Integer>(kCellTwips * x));
+  screen->SetIconTop(static_cast<Integer>(kCellTwips * y));
 }
 
 void MoveByKey(Integer keyCode) {
@@ -25,24 +26,24 @@ void MoveByKey(Integer keyCode) {
     case kKeyLeft: if (PosX > 0) --PosX; break;
     case kKeyUp: if (PosY > 0) --PosY; break;
     case kKeyRight: ++PosX; break;  // column 19 is either the goal or rock
-    case kKeyDown: if (PosY < 9) ++PosY; break;
+    case kKeyDown: if (PosY < kBoardRows - 1) ++PosY; break;
     default: break;
   }
 
   GameScreen* screen = CurrentGameScreen();
   if (CaveMap(PosX, PosY) != 0) {
-    if (PosX == 19) {
+    if (PosX == kGoalColumn) {
       if (screen) screen->ShowZupi(kZupiWink);
-      PlayWave("pororin.wav");
+      PlayWave(kPororinWav);
       StageResult = kStageGoal;
       IsRunning = false;
     } else {
       if (screen) screen->ShowZupi(kZupiNormal);
-      PlayWave("zupiwlk.wav");
+      PlayWave(kZupiwlkWav);
     }
   } else {
     if (screen) screen->ShowZupi(kZupiHurt);
-    PlayWave("dong.wav");
+    PlayWave(kDongWav);
     ++HitCount;
     if (screen) screen->SetSafeLight(HitCount - 1, kRed);
     if (HitCount > 2) {

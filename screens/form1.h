@@ -1,21 +1,23 @@
 // Form1, the game window: the cave board with the player's icon and the
 // "GAME OVER" label on it, the stage message, the three bump lamps, the
-// candle and the portrait. It holds no game logic: it draws what the game
-// asks for through GameScreen, passes the board's keys to MoveByKey and runs
+// candle and the portrait. It holds no game logic: it does what the game
+// asks through GameWindow, passes the board's keys to MoveByKey and runs
 // the candle timer. Like the forms of the old toolkit it is loaded and
 // unloaded by the game flow, and every load starts from the layout again.
+// Each control carries its layout name as its object name.
 #pragma once
 
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 
-#include "game/game_screen.h"
+#include "game/windows.h"
 #include "screens/board_box.h"
 #include "screens/controls.h"
 #include "screens/form_window.h"
 
-class Form1 : public zupi::FormWindow, public zupi::GameScreen {
+class Form1 : public zupi::FormWindow, public zupi::GameWindow {
   Q_OBJECT
 
  public:
@@ -24,9 +26,17 @@ class Form1 : public zupi::FormWindow, public zupi::GameScreen {
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
 
-  // Shows the window in front, active, with the keyboard focus on the board,
-  // also where no window manager activates new windows.
-  void ShowWindow();
+  // The picture of imgZupiSRC(index), for the title window's Image1.
+  const QPixmap& ZupiSource(int index) const;
+
+  // zupi::Window: shown with the keyboard focus on the board.
+  void Show() override;
+  void CenterForm() override;
+
+  // zupi::GameWindow
+  void SetLabel2(const std::string& caption) override;
+  bool GameOverVisible() const override;
+  void SetGameOverVisible(bool visible) override;
 
   // zupi::GameScreen
   void SetBoardBackColor(zupi::Colour colour) override;
@@ -39,7 +49,12 @@ class Form1 : public zupi::FormWindow, public zupi::GameScreen {
   void ShowRousoku(int index) override;
   void SetSafeLight(int index, zupi::Colour colour) override;
 
-  // The controls, under the names the game flow knows them by.
+ private:
+  void createBoard();
+  void createMessageAndLamps();
+  void createPictures();
+  void createTimer();
+
   BoardBox* Picture1;
   LabelControl* lblGameOver;
   ImageControl* imgZupiIcon;
@@ -52,20 +67,4 @@ class Form1 : public zupi::FormWindow, public zupi::GameScreen {
   std::array<ImageControl*, 3> ImgRouSRC;
   ImageControl* ImgRousoku;
   QTimer* rousokuTimer;
-
- protected:
-
- private:
-  void createBoard();
-  void createMessageAndLamps();
-  void createPictures();
-  void createTimer();
 };
-
-// Loads the game window, hidden, unless it is loaded already; returns it.
-Form1* LoadForm1();
-// The loaded game window, or nullptr.
-Form1* LoadedForm1();
-// Destroys the loaded game window at once: its timer stops and everything a
-// game changed on it is gone. No close event is raised.
-void UnloadForm1();

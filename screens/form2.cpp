@@ -1,5 +1,5 @@
-// The certificate window's layout, its background picture, its OK button
-// and its load and unload.
+// The certificate window's layout, its background picture and what it
+// does for the certificate sequence.
 #include "screens/form2.h"
 
 #include <QPainter>
@@ -20,9 +20,10 @@ namespace {
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 
 // A hidden, centred, transparent label in the layout's colour and font.
-LabelControl* CertificateLabel(QWidget* parent, const QRect& geometry, zupi::Colour colour,
-                               const QFont& font) {
+LabelControl* CertificateLabel(QWidget* parent, const char* name, const QRect& geometry,
+                               zupi::Colour colour, const QFont& font) {
   auto* label = new LabelControl(parent);
+  label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(geometry);
   label->setTextColor(QColorOf(colour));
   label->setFont(font);
@@ -42,6 +43,7 @@ Form2::Form2(QWidget* parent)
 
   // Only the outline is drawn; the picture shows through the inside.
   Shape1 = new ShapeControl(ShapeControl::Kind::Rectangle, this);
+  Shape1->setObjectName(QStringLiteral("Shape1"));
   Shape1->setGeometry(TwipsRect(20, 0, 5175, 6015));
   Shape1->setBorderColor(Qt::white);
   Shape1->setBorderWidth(5);
@@ -49,21 +51,22 @@ Form2::Form2(QWidget* parent)
   // Created in tab order: the three labels, then the button last.
   createLabels();
   Command1 = zupi::MakeCommandButton(QStringLiteral("&O K"), TwipsRect(4320, 5520, 735, 255), this);
-  connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  connect(Command1, &QPushButton::clicked, this, [] { zupi::Form2Command1Click(); });
   Command1->hide();
 }
 
 void Form2::createLabels() {
-  Label1 = CertificateLabel(this, TwipsRect(240, 240, 4815, 1335), 16711680,
+  Label1 = CertificateLabel(this, "Label1", TwipsRect(240, 240, 4815, 1335), 16711680,
                             zupi::DesignFont(kGothic, 72, true));
   Label1->setCaption(QStringLiteral("認    定"));
 
-  Label2 = CertificateLabel(this, TwipsRect(360, 3960, 4575, 1095), 255,
+  Label2 = CertificateLabel(this, "Label2", TwipsRect(360, 3960, 4575, 1095), 255,
                             zupi::DesignFont(kGothic, 48, true, true));
   Label2->setCaption(QStringLiteral("洞窟プロ!!"));
 
   // Its caption is set by the certificate sequence before it shows.
-  Label3 = CertificateLabel(this, TwipsRect(120, 6120, 4935, 495), 32768,
+  Label3 = CertificateLabel(this, "Label3", TwipsRect(120, 6120, 4935, 495), 32768,
                             zupi::DesignFont(kGothic, 11.25, true));
 }
 
@@ -75,11 +78,17 @@ void Form2::paintEvent(QPaintEvent*) {
   painter.drawPixmap(QPoint(0, 0), picture_);
 }
 
-// Ends the certificate's wait.
-void Form2::Command1_Click() { zupi::IsRunning = false; }
+void Form2::CenterForm() { zupi::CenterForm(*this); }
 
-Form2* LoadForm2() { return zupi::FormSlot<Form2>::Load(); }
+void Form2::SetLabel3(const std::string& caption) {
+  Label3->setCaption(QString::fromStdString(caption));
+}
 
-Form2* LoadedForm2() { return zupi::FormSlot<Form2>::loaded; }
-
-void UnloadForm2() { zupi::FormSlot<Form2>::Unload(); }
+void Form2::Reveal(zupi::CertificatePart part) {
+  switch (part) {
+    case zupi::CertificatePart::Label1: return Label1->show();
+    case zupi::CertificatePart::Label2: return Label2->show();
+    case zupi::CertificatePart::Label3: return Label3->show();
+    case zupi::CertificatePart::Command1: return Command1->show();
+  }
+}

@@ -1,18 +1,20 @@
 // Form2, the certificate window: the character's picture framed in white on
 // a pink window, over which the certificate sequence reveals the heading,
 // the title "洞窟プロ!!", the text with the level reached and the OK button.
-// The window only lays out its controls and reports the button's click by
-// clearing IsRunning.
+// The window only lays out its controls, does what the certificate sequence
+// asks through CertificateWindow and passes the button's click on. Each
+// control carries its layout name as its object name.
 #pragma once
 
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 
+#include "game/windows.h"
 #include "screens/controls.h"
 #include "screens/form_window.h"
 
-class Form2 : public zupi::FormWindow {
+class Form2 : public zupi::FormWindow, public zupi::CertificateWindow {
   Q_OBJECT
 
  public:
@@ -24,26 +26,22 @@ class Form2 : public zupi::FormWindow {
   // top-left corner of the client area.
   const QPixmap& picture() const { return picture_; }
 
-  // The controls, under the names the certificate sequence knows them by.
-  ShapeControl* Shape1;    // the white frame around the picture
-  LabelControl* Label1;    // "認    定"
-  LabelControl* Label2;    // "洞窟プロ!!"
-  LabelControl* Label3;    // the certificate text, two lines
-  QPushButton* Command1;   // "O K"
+  // zupi::CertificateWindow
+  void Show() override { ShowWindow(); }
+  void CenterForm() override;
+  void SetLabel3(const std::string& caption) override;
+  void Reveal(zupi::CertificatePart part) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void createLabels();
-  void Command1_Click();
 
+  ShapeControl* Shape1;    // the white frame around the picture
+  LabelControl* Label1;    // "認    定"
+  LabelControl* Label2;    // "洞窟プロ!!"
+  LabelControl* Label3;    // the certificate text, two lines
+  QPushButton* Command1;   // "O K"
   QPixmap picture_;
 };
-
-// Loads the certificate window, hidden, unless it is loaded already.
-Form2* LoadForm2();
-// The loaded certificate window, or nullptr.
-Form2* LoadedForm2();
-// Destroys the loaded certificate window at once; no close event is raised.
-void UnloadForm2();

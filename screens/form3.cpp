@@ -1,9 +1,8 @@
-// The title window's layout, its start button and its load and unload.
+// The title window's layout and what it does for the title sequence.
 #include "screens/form3.h"
 
 
-#include "game/qo_wav.h"
-#include "game/zupi.h"
+#include "screens/form1.h"
 #include "screens/command_button.h"
 #include "screens/fonts.h"
 #include "screens/form_window.h"
@@ -29,17 +28,20 @@ Form3::Form3(QWidget* parent) : FormWindow(parent) {
 
   // 60 twips taller than the window: the bottom of the character is cut off.
   Image1 = new ImageControl(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(TwipsRect(0, 0, 1500, 3000));
   Image1->setToolTip(QStringLiteral("このゲームの主人公、霧坂 ズピ"));
 
   // Reaches 30 twips past the right edge, which cuts off the lettering's
   // last two columns.
   Image2 = new ImageControl(this);
+  Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(TwipsRect(1560, 240, 4500, 1500));
   Image2->setPicture(zupi::LoadPicture(zupi::Picture::Title));
   Image2->hide();
 
   Label1 = new LabelControl(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(TwipsRect(2520, 1920, 2655, 255));
   Label1->setCaption(QString::fromUtf16(kCopyright));
   Label1->setTextColor(QColorOf(12632064));
@@ -49,18 +51,22 @@ Form3::Form3(QWidget* parent) : FormWindow(parent) {
   // The only control that takes the focus, so it is first in the tab order.
   Command1 = zupi::MakeCommandButton(QStringLiteral("&Start Game"),
                                      TwipsRect(4080, 2400, 1695, 375), this);
-  connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  connect(Command1, &QPushButton::clicked, this, [] { zupi::Form3Command1Click(); });
   Command1->hide();
 }
 
-// Ends the title's wait; the sound plays on into the game.
-void Form3::Command1_Click() {
-  zupi::IsRunning = false;
-  zupi::PlayWave("nirorop.wav");
+void Form3::CenterForm() { zupi::CenterForm(*this); }
+
+void Form3::ShowImage1() {
+  if (const Form1* game = zupi::FormSlot<Form1>::loaded)
+    Image1->setPicture(game->ZupiSource(zupi::kZupiNormal));
 }
 
-Form3* LoadForm3() { return zupi::FormSlot<Form3>::Load(); }
-
-Form3* LoadedForm3() { return zupi::FormSlot<Form3>::loaded; }
-
-void UnloadForm3() { zupi::FormSlot<Form3>::Unload(); }
+void Form3::Reveal(zupi::TitlePart part) {
+  switch (part) {
+    case zupi::TitlePart::Image2: return Image2->show();
+    case zupi::TitlePart::Label1: return Label1->show();
+    case zupi::TitlePart::Command1: return Command1->show();
+  }
+}

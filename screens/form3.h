@@ -1,17 +1,18 @@
 // Form3, the title window: the character on the left, then, one second
 // later, the title lettering, a copyright line and the start button. The
-// window only lays out its controls and reports the button's click by
-// clearing IsRunning; the title sequence reveals the controls and unloads
-// the window.
+// window only lays out its controls, does what the title sequence asks
+// through TitleWindow and passes the button's click on. Each control
+// carries its layout name as its object name.
 #pragma once
 
 #include <QPushButton>
 #include <QWidget>
 
+#include "game/windows.h"
 #include "screens/controls.h"
 #include "screens/form_window.h"
 
-class Form3 : public zupi::FormWindow {
+class Form3 : public zupi::FormWindow, public zupi::TitleWindow {
   Q_OBJECT
 
  public:
@@ -19,19 +20,16 @@ class Form3 : public zupi::FormWindow {
   // character hidden too.
   explicit Form3(QWidget* parent = nullptr);
 
-  // The controls, under the names the title sequence knows them by.
+  // zupi::TitleWindow
+  void Show() override { ShowWindow(); }
+  void CenterForm() override;
+  // Takes the picture from the loaded game window.
+  void ShowImage1() override;
+  void Reveal(zupi::TitlePart part) override;
+
+ private:
   ImageControl* Image1;    // the character; its picture comes from Form1
   ImageControl* Image2;    // the title lettering
   LabelControl* Label1;    // the copyright line
   QPushButton* Command1;   // "Start Game"
-
- private:
-  void Command1_Click();
 };
-
-// Loads the title window, hidden, unless it is loaded already; returns it.
-Form3* LoadForm3();
-// The loaded title window, or nullptr.
-Form3* LoadedForm3();
-// Destroys the loaded title window at once; no close event is raised.
-void UnloadForm3();

@@ -4,12 +4,16 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
+#include "game/pacing.h"
 #include "screens/pictures/picture_files.h"
 #include "screens/query_unload.h"
 #include "screens/twips.h"
 #include "screens/window_caption.h"
+#include "screens/window_frame.h"
 
 namespace zupi {
 namespace {
@@ -49,6 +53,20 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
   form->setWindowIcon(QIcon(LoadPicture(Picture::ProgramIcon)));
 
   form->installEventFilter(new BackgroundPainter(form, style.background));
+}
+
+void CenterForm(QWidget& window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr || !CanPlaceWindows()) return;  // Wayland places windows itself
+  const QRect area = screen->geometry();
+  // What stands centred is the outer frame that the window manager draws.
+  const QMargins frame = FrameExtents(window);
+  const QSize outer = window.size().grownBy(frame);
+  const int left = CenteredOffset(area.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
+  const int top = CenteredOffset(area.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+  // One move: a window just shown would flash through a half-way place,
+  // since the toolkit learns where the manager put it only later.
+  MoveFrameTo(window, {area.x() + left / kTwipsPerPixel, area.y() + top / kTwipsPerPixel}, frame);
 }
 
 void FormWindow::ShowWindow() {

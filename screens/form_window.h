@@ -24,6 +24,10 @@ struct FormStyle {
 // colour is not passed on to the controls' system colours (see SystemColor).
 void SetUpForm(QWidget* form, const FormStyle& style);
 
+// Moves `window` so that its outer frame, the one the window manager draws,
+// stands in the middle of the primary screen.
+void CenterForm(QWidget& window);
+
 // What the three windows have in common beyond their style: they are shown
 // in front and active, also where no window manager activates new windows,
 // their captions read the same whatever the locale, and a close request

@@ -5,12 +5,11 @@
 // closes a window.
 #pragma once
 
+#include "game/program_end.h"
+
 class QCloseEvent;
 
 namespace zupi {
-
-inline constexpr int kUnloadByUser = 0;  // the title bar's close, the window manager
-inline constexpr int kUnloadByCode = 1;  // a close() called by the program
 
 using QueryUnloadHandler = void (*)(int unloadMode);
 

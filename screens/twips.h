@@ -7,9 +7,9 @@
 
 #include <QRect>
 
-namespace zupi {
+#include "game/zupi.h"
 
-inline constexpr int kTwipsPerPixel = 15;
+namespace zupi {
 
 // The nearest pixel. 15 is odd, so a whole number of twips never lies
 // exactly halfway between two pixels and no tie rule is needed.

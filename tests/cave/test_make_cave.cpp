@@ -9,6 +9,7 @@
 #include "cave/make_cave.h"
 #include "game/random.h"
 #include "tests/support/cave_text.h"
+#include "tests/support/game_state.h"
 #include "tests/support/scripted_random.h"
 
 using namespace zupi;
@@ -73,7 +74,7 @@ class MakeCaveTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { ResetGameState(); }
+  void init() { test::ResetGameState(); }
 
   // A walker that reads its draws wrongly digs a different cave, or takes
   // a different number of draws and shifts every cave after it.

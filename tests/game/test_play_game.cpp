@@ -1,46 +1,30 @@
-// Whole games on the real game window, driven by key events into the board
-// from a timer that fires while the game waits. Waits are shortened to 1 ms
-// passes; their number is unchanged.
+// Whole games of the stage loop without a display: a scripted event source
+// delivers the keys, stand-ins record what the game window is asked to do
+// and what is heard, each at its wait pass (a pass is 100 ms of play).
 #include <QtTest>
 
 #include "cave/make_cave.h"
-#include "game/messages.h"
-#include "game/pacing.h"
 #include "game/play_game.h"
-#include "game/program_end.h"
-#include "game/random.h"
-#include "screens/form1.h"
 #include "tests/support/auto_player.h"
-#include "tests/support/driver.h"
-#include "tests/support/recorders.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/scripted_run.h"
 
 using namespace zupi;
 using namespace zupi::test;
+using Lines = std::vector<std::string>;
 
 namespace {
 
-// Counts the times "GAME OVER" is shown and hidden, and whether the
-// portrait showed the hurt face meanwhile.
-class GameOverWatch : public QObject {
- public:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::ShowToParent) {
-      ++shown;
-      Form1* form = LoadedForm1();
-      hurtFace = form->imgZupi->picture().cacheKey() == form->imgZupiSRC[kZupiHurt]->picture().cacheKey();
-    }
-    hidden += event->type() == QEvent::HideToParent;
-    return false;
-  }
-  int shown = 0;
-  int hidden = 0;
-  bool hurtFace = false;
-};
-
-// The stage message on the board is the one for this stage.
-bool ShowsMessage(Integer level, bool dark) {
-  return LoadedForm1()->Label2->caption() == QString::fromStdString(StageMessage(level, dark));
+// The journal from the first line that ends with `tail` on.
+Lines From(const Lines& journal, const std::string& tail) {
+  for (auto it = journal.begin(); it != journal.end(); ++it)
+    if (it->size() >= tail.size() && it->compare(it->size() - tail.size(), tail.size(), tail) == 0)
+      return Lines(it, journal.end());
+  return {};
 }
+
+// The first `n` lines of `lines`.
+Lines Head(const Lines& lines, std::size_t n) { return Lines(lines.begin(), lines.begin() + std::min(n, lines.size())); }
 
 }  // namespace
 
@@ -48,117 +32,110 @@ class PlayGameTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    SetWaitPassLength(std::chrono::milliseconds(1));
-    SetEndAction([] {});
-  }
-  void init() {
-    ResetGameState();
-    SeedRandom(77);
-  }
-
-  // Escape in 1-A ends the game there: GAME OVER blinks three times and the
-  // window goes; Escape's only answer is its step sound.
-  void escapeInTheFirstStageEndsTheGame() {
-    RecordingSpeaker speaker;
-    GameOverWatch watch;
-    bool pressed = false;
-    Driver driver([&] {
-      if (LoadedForm1() == nullptr || pressed || !IsRunning) return;
-      LoadedForm1()->lblGameOver->installEventFilter(&watch);
-      QVERIFY(ShowsMessage(1, false));
-      pressed = true;
-      Press(kKeyEscape);
-    });
-    PlayGame();
-    QVERIFY(pressed);
+  // Escape in 1-A: the stage is set up in order, Escape is answered with a
+  // step, and "GAME OVER" shows three times for five passes each before
+  // the window goes.
+  void escapeInTheFirstStageBlinksGameOverAndUnloads() {
+    ScriptedRun run;
+    run.At(0, [&] { run.Press(kKeyEscape); });
+    QCOMPARE(run.Go(PlayGame), std::string());
+    QCOMPARE(run.journal, (Lines{"0 Form1 load", "0 Form1 show", "0 Form1 centre",
+                                 "0 Form1 Label2 洞窟 1-A", "0 Form1 imgZupi 0", "0 Form1 icon 0,5",
+                                 "0 Form1 SafeLight 0 green", "0 Form1 SafeLight 1 green",
+                                 "0 Form1 SafeLight 2 green", "0 key 27", "0 Form1 imgZupi 0",
+                                 "0 zupiwlk.wav", "0 Form1 icon 0,5", "0 Form1 GAME OVER on",
+                                 "5 Form1 GAME OVER off", "10 Form1 GAME OVER on",
+                                 "15 Form1 GAME OVER off", "20 Form1 GAME OVER on",
+                                 "25 Form1 GAME OVER off", "30 Form1 GAME OVER off", "30 Form1 unload"}));
+    QCOMPARE(run.game.label2, std::string("洞窟 1-A\r\n\r\n 初級マップです。"));
     QCOMPARE(Level, Integer{1});
     QCOMPARE(StageResult, kStageEscaped);
-    QCOMPARE(watch.shown, 3);
-    QCOMPARE(watch.hidden, 3);  // hidden at the end
-    QVERIFY(LoadedForm1() == nullptr);
-    QCOMPARE(speaker.played, std::vector<std::string>{"zupiwlk.wav"});
   }
 
-  // Two bumps in 1-A, then three in 1-B: 1-B has the same cave and three
-  // green lamps again, and the hurt face stays through the blinking.
-  void threeBumpsInTheDarkEndOnLevel1() {
-    RecordingSpeaker speaker;
-    GameOverWatch watch;
-    int bumpsInLit = 0;
+  // A goal: a second later the startled face, the chime and the icon back
+  // on the start; a second after that the dark stage on the same cave, all
+  // lamps green again, whose half-second pause already takes keys. Three
+  // bumps there end the game on level 1.
+  void goalLeadsToTheDarkStageOnTheSameCave() {
+    ScriptedRun run;
     std::array<Integer, kCaveColumns * kCaveRows> litCave{};
-    Driver driver([&] {
-      Form1* form = LoadedForm1();
-      if (form == nullptr || !IsRunning) return;
-      form->lblGameOver->installEventFilter(&watch);
+    bool bumped = false;
+    Integer xAfterPause = -1;
+    run.whenIdle = [&] {
       if (!IsDark) {
         litCave = CaveMap.cells();
-        Press(bumpsInLit++ < 2 ? KeyIntoRock() : KeyTowardsGoal());
-        return;
+        run.Press(bumped ? KeyTowardsGoal() : KeyIntoRock());
+        bumped = true;
+      } else {
+        if (xAfterPause < 0) xAfterPause = PosX;
+        run.Press(KeyIntoRock());
       }
-      if (HitCount == 0) {
-        QCOMPARE(CaveMap.cells(), litCave);
-        for (ShapeControl* lamp : form->SafeLight) QCOMPARE(lamp->fillColor(), QColor(0, 255, 0));
-        QVERIFY(ShowsMessage(1, true));
-      }
-      Press(KeyIntoRock());
-    });
-    PlayGame();
+      return true;
+    };
+    run.At(22, [&] { run.Press(kKeyRight); });  // in the dark stage's pause
+    QCOMPARE(run.Go(PlayGame), std::string());
+
+    const Lines afterGoal = Head(From(run.journal, "0 pororin.wav"), 15);
+    QCOMPARE(afterGoal.size(), std::size_t{15});
+    QCOMPARE(Lines(afterGoal.begin() + 2, afterGoal.end()),
+             (Lines{"10 Form1 imgZupi 1", "10 nirorop.wav", "10 Form1 icon 0,5",
+                    "20 Form1 Label2 洞窟 1-B", "20 Form1 imgZupi 0", "20 Form1 icon 0,5",
+                    "20 Form1 SafeLight 0 green", "20 Form1 SafeLight 1 green",
+                    "20 Form1 SafeLight 2 green", "22 key 39", "22 Form1 imgZupi 0",
+                    "22 zupiwlk.wav", "22 Form1 icon 1,5"}));
+    QCOMPARE(run.game.label2,
+             std::string("洞窟 1-B\r\n\r\n1-Aと同じマップです。\r\n暗いから壁にぶつからないように気をつけて!"));
+    QCOMPARE(CaveMap.cells(), litCave);
+    QCOMPARE(xAfterPause, Integer{1});
+    QCOMPARE(run.Lines("red"), (Lines{"0 Form1 SafeLight 0 red", "25 Form1 SafeLight 0 red",
+                                      "25 Form1 SafeLight 1 red", "25 Form1 SafeLight 2 red"}));
     QCOMPARE(Level, Integer{1});
     QCOMPARE(StageResult, kStageCrashed);
-    QCOMPARE(HitCount, Integer{3});
-    QCOMPARE(watch.shown, 3);
-    QVERIFY(watch.hurtFace);
+    QCOMPARE(run.Lines("GAME OVER").front(), std::string("25 Form1 GAME OVER on"));
   }
 
-  // Every goal leads on; level 10 brings a pro cave and its message.
-  void goalsLeadToTheProCavesOfLevel10() {
-    RecordingSpeaker speaker;
-    bool proMessage = false;
-    Driver driver([&] {
-      if (LoadedForm1() == nullptr || !IsRunning) return;
-      if (Level == 10 && !IsDark) {
-        proMessage = ShowsMessage(10, false);
-        for (int x = 0; x < kBoardColumns; ++x) QCOMPARE(CaveMap(x, 0), Integer{0});  // a pro cave
-        return Press(kKeyEscape);
-      }
-      Press(KeyTowardsGoal());
-    });
-    PlayGame();
-    QCOMPARE(Level, Integer{10});
-    QVERIFY(proMessage);
-  }
-
-  // Keys between stages and while GAME OVER blinks do nothing: after the
-  // goal of 1-A only the return chime is heard, and after Escape nothing.
+  // Keys after a goal and while "GAME OVER" blinks are not answered: the
+  // only sounds after the goal are the chime and Escape's step.
   void keysBetweenStagesAndDuringGameOverDoNothing() {
-    RecordingSpeaker speaker;
-    std::size_t soundsAtGoal = 0;
-    bool goalSeen = false, escaped = false;
-    Driver driver([&] {
-      if (LoadedForm1() == nullptr) return;
-      if (IsRunning && !IsDark) return Press(KeyTowardsGoal());
-      if (!IsRunning && StageResult == kStageGoal && !goalSeen) {
-        goalSeen = true;
-        soundsAtGoal = speaker.played.size();
-        QCOMPARE(PosX, Integer{19});
-      }
-      if (IsRunning && IsDark) {
-        if (escaped) return;
-        QCOMPARE(speaker.played.size(), soundsAtGoal + 1);
-        QCOMPARE(speaker.Last(), std::string("nirorop.wav"));
-        escaped = true;
-        return Press(kKeyEscape);
-      }
-      Press(kKeyLeft);
-      Press(kKeyEscape);
-    });
-    PlayGame();
-    QVERIFY(goalSeen && escaped);
-    QCOMPARE(speaker.Last(), std::string("zupiwlk.wav"));  // Escape's answer, nothing after
-    QCOMPARE(Level, Integer{1});
+    ScriptedRun run;
+    run.whenIdle = [&] {
+      run.Press(IsDark ? kKeyEscape : KeyTowardsGoal());
+      return true;
+    };
+    for (int pass : {3, 15, 30, 54}) run.At(pass, [&] { run.Press(kKeyLeft); });
+    QCOMPARE(run.Go(PlayGame), std::string());
+    Lines later;
+    for (const std::string& line : run.Lines(".wav"))
+      if (line.rfind("0 ", 0) != 0) later.push_back(line);
+    QCOMPARE(later, (Lines{"10 nirorop.wav", "25 zupiwlk.wav"}));
+    QCOMPARE(run.Lines("key 37").size(), std::size_t{4});
+    QCOMPARE(PosX, Integer{0});
+  }
+
+  // Every goal leads on; the goal of 9-B brings level 10, whose cave is
+  // dug by the pro generator, exactly as MakeCave(4) digs it from the
+  // same draws, under the pro message.
+  void theGoalOf9BLeadsToAProCave() {
+    ScriptedRun run(7);
+    std::size_t drawsBefore10A = 0;
+    run.whenIdle = [&] {
+      if (Level == 9 && IsDark) drawsBefore10A = run.random.drawn.size();
+      run.Press(Level == 10 ? kKeyEscape : KeyTowardsGoal());
+      return true;
+    };
+    QCOMPARE(run.Go(PlayGame), std::string());
+    QCOMPARE(Level, Integer{10});
+    QCOMPARE(run.game.label2, std::string("洞窟 10-A\r\n\r\n プロ級マップです。"));
+    QCOMPARE(run.Lines("Label2").size(), std::size_t{19});
+
+    const auto cave10A = CaveMap.cells();
+    ScriptedRandom replay(std::vector<float>(run.random.drawn.begin() + static_cast<long>(drawsBefore10A),
+                                             run.random.drawn.end()));
+    MakeCave(kPro);
+    QCOMPARE(CaveMap.cells(), cave10A);
+    QCOMPARE(replay.left(), std::size_t{0});
   }
 };
 
-QTEST_MAIN(PlayGameTest)
+QTEST_APPLESS_MAIN(PlayGameTest)
 #include "test_play_game.moc"

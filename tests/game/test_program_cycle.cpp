@@ -1,29 +1,35 @@
-// The program cycle on the real windows: the title's and certificate's
-// reveal order, the certificate only after a game that reached level 10,
-// and the close rule: a close by the user ends the program in every phase
-// and nothing of the game runs after it, while the program's own unloads
-// pass.
+// The program cycle without a display: the title's and the certificate's
+// reveals in order and in time (a pass is 100 ms), buttons that cannot be
+// pressed before they show, the certificate after a game that ended on
+// level 10 and not 9, and a close by the user that ends every phase.
 #include <QtTest>
 
-#include "game/messages.h"
-#include "game/pacing.h"
 #include "game/program_cycle.h"
-#include "game/program_end.h"
-#include "game/random.h"
-#include "screens/form1.h"
-#include "screens/form2.h"
-#include "screens/form3.h"
-#include "screens/query_unload.h"
 #include "tests/support/auto_player.h"
-#include "tests/support/driver.h"
-#include "tests/support/recorders.h"
+#include "tests/support/scripted_run.h"
 
 using namespace zupi;
 using namespace zupi::test;
+using Lines = std::vector<std::string>;
 
 namespace {
 
-bool Shown(const QWidget* w) { return !w->isHidden(); }
+// A player for whole cycles: starts each game, walks each stage to its
+// goal until `lastLevel`, presses Escape there, and confirms certificates;
+// the title after `games` games is closed.
+void PlayCycles(ScriptedRun& run, Integer lastLevel, int games) {
+  run.whenIdle = [&run, lastLevel, games] {
+    if (run.certificate.loaded) {
+      run.ClickOk();
+    } else if (run.title.loaded) {
+      if (static_cast<int>(run.Lines("Form3 load").size()) > games) run.CloseByUser();
+      run.ClickStart();
+    } else {
+      run.Press(Level >= lastLevel ? kKeyEscape : KeyTowardsGoal());
+    }
+    return true;
+  };
+}
 
 }  // namespace
 
@@ -31,156 +37,78 @@ class ProgramCycleTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    SetWaitPassLength(std::chrono::milliseconds(1));
-    SetEndAction([] {});
-    SetQueryUnloadHandler(CloseRule);
-  }
-  void init() {
-    ResetGameState();
-    ResetProgramEnd();
-  }
-  void cleanup() {
-    UnloadForm1();
-    UnloadForm2();
-    UnloadForm3();
-  }
-
-  // The title: picture and text and the "dong" only after the pause, the
-  // button last; the game window loaded behind it, unseen.
-  void titleShowsItsButtonOnlyAfterThePause() {
-    RecordingSpeaker speaker;
-    bool sawEarly = false, clicked = false;
-    Driver driver([&] {
-      Form3* title = LoadedForm3();
-      if (title == nullptr || clicked) return;
-      QVERIFY(LoadedForm1() != nullptr && LoadedForm1()->isHidden());
-      if (!Shown(title->Command1)) {
-        sawEarly = true;
-        QVERIFY(!Shown(title->Image2) && !Shown(title->Label1));
-        QVERIFY(speaker.played.empty());
-        return;
-      }
-      QVERIFY(Shown(title->Image2) && Shown(title->Label1));
-      QCOMPARE(speaker.played, std::vector<std::string>{"dong.wav"});
-      clicked = true;
-      QTest::mouseClick(title->Command1, Qt::LeftButton);
-    });
-    ShowTitle();
-    QVERIFY(sawEarly && clicked);
-    QVERIFY(LoadedForm3() == nullptr);
-    QCOMPARE(speaker.Last(), std::string("nirorop.wav"));
+  // The character first; after ten passes the "dong", then the title, the
+  // copyright and the start button. A click in the pause finds no button.
+  void titleRevealsItsButtonAfterTheSecond() {
+    ScriptedRun run;
+    run.At(5, [&] { run.ClickStart(); });
+    run.At(12, [&] { run.ClickStart(); });
+    QCOMPARE(run.Go(ShowTitle), std::string());
+    QCOMPARE(run.journal, (Lines{"0 Form1 load", "0 Form3 load", "0 Form3 centre", "0 Form3 show",
+                                 "0 Form3 Image1", "10 dong.wav", "10 Form3 Image2",
+                                 "10 Form3 Label1", "10 Form3 Command1", "12 nirorop.wav",
+                                 "12 Form3 unload"}));
+    QVERIFY(run.game.loaded && !run.game.shown);
   }
 
-  // The certificate: Label1 before Label2, Label3 with the level and the
-  // button last, after the fanfare and the "dong".
-  void certificateRevealsTextThenButton() {
-    RecordingSpeaker speaker;
+  // Heading with the fanfare after eight passes, title with the "dong"
+  // eight later, then the text with the level and the button, which a
+  // click before finds not there.
+  void certificateRevealsEightPassesApart() {
+    ScriptedRun run;
     Level = 12;
-    bool clicked = false;
-    int stepsBeforeButton = 0;
-    Driver driver([&] {
-      Form2* certificate = LoadedForm2();
-      if (certificate == nullptr || clicked) return;
-      if (!Shown(certificate->Command1)) {
-        ++stepsBeforeButton;
-        QVERIFY(!Shown(certificate->Label3));
-        QVERIFY(Shown(certificate->Label1) || !Shown(certificate->Label2));
-        return;
-      }
-      QCOMPARE(certificate->Label3->caption(), QString::fromStdString(CertificateText(12)));
-      QVERIFY(Shown(certificate->Label1) && Shown(certificate->Label2) && Shown(certificate->Label3));
-      QCOMPARE(speaker.played, (std::vector<std::string>{"pororin.wav", "dong.wav"}));
-      clicked = true;
-      QTest::mouseClick(certificate->Command1, Qt::LeftButton);
-    });
-    ShowCertificate();
-    QVERIFY(clicked && stepsBeforeButton > 0);
-    QVERIFY(LoadedForm2() == nullptr);
-    QVERIFY(LoadedForm1() != nullptr);  // reloaded for the next title, hidden
+    run.At(10, [&] { run.ClickOk(); });
+    run.At(20, [&] { run.ClickOk(); });
+    QCOMPARE(run.Go(ShowCertificate), std::string());
+    QCOMPARE(run.journal, (Lines{"0 Form1 load", "0 Form2 load", "0 Form2 centre", "0 Form2 show",
+                                 "8 Form2 Label1", "8 pororin.wav", "16 Form2 Label2", "16 dong.wav",
+                                 "16 Form2 Label3 set", "16 Form2 Label3", "16 Form2 Command1",
+                                 "20 Form2 unload"}));
+    QCOMPARE(run.certificate.label3,
+             std::string("あなたは12面までたどりついたので\r\n洞窟プロに認定されました。おめでとう!"));
+    QVERIFY(run.game.loaded);  // reloaded, hidden, for the next title
   }
 
-  // Games ending on level 1 and level 10: only the second earns the
-  // certificate, and each game comes back to the title.
-  void certificateFollowsOnlyAGameThatReachedLevel10() {
-    RecordingSpeaker speaker;
-    int games = 0, titles = 0;
-    std::vector<int> certificateLevels;
-    bool inTitle = false;
-    Driver driver([&] {
-      if (Form2* certificate = LoadedForm2()) {
-        if (!Shown(certificate->Command1)) return;
-        certificateLevels.push_back(Level);
-        return QTest::mouseClick(certificate->Command1, Qt::LeftButton);
-      }
-      if (Form3* title = LoadedForm3()) {
-        titles += !inTitle;
-        inTitle = true;
-        if (!Shown(title->Command1)) return;
-        if (games == 2) return CloseByUser(title);  // the third title: enough
-        ++games;
-        return QTest::mouseClick(title->Command1, Qt::LeftButton);
-      }
-      inTitle = false;
-      if (LoadedForm1() == nullptr || !IsRunning) return;
-      Press(games == 1 || Level == 10 ? kKeyEscape : KeyTowardsGoal());
-    });
-    Main();
-    QVERIFY(ProgramEnded());
-    QCOMPARE(titles, 3);
-    QCOMPARE(certificateLevels, std::vector<int>{10});
+  // A game that ends on level 9 goes back to the title; one that ends on
+  // level 10 shows the certificate first, with that level.
+  void certificateFollowsOnlyAGameThatEndedOnLevel10_data() {
+    QTest::addColumn<int>("lastLevel");
+    QTest::addColumn<int>("certificates");
+    QTest::newRow("level 9") << 9 << 0;
+    QTest::newRow("level 10") << 10 << 1;
+  }
+  void certificateFollowsOnlyAGameThatEndedOnLevel10() {
+    QFETCH(int, lastLevel);
+    QFETCH(int, certificates);
+    ScriptedRun run(3);
+    PlayCycles(run, static_cast<Integer>(lastLevel), 1);
+    QCOMPARE(run.Go(Main), std::string("end"));
+    QCOMPARE(run.Lines("Form3 load").size(), std::size_t{2});
+    QCOMPARE(static_cast<int>(run.Lines("Form2 load").size()), certificates);
+    if (certificates > 0) QCOMPARE(run.certificate.label3.substr(0, 14), std::string("あなたは10"));
   }
 
-  // A close by the user in any phase ends the program: the sound stops
-  // once, every window goes, and no sound or level change follows.
+  // Closing a window by hand ends the program in any phase, the sound
+  // silenced first.
   void closingByTheUserEndsEveryPhase_data() {
-    QTest::addColumn<QString>("phase");
-    for (const char* phase : {"title pause", "title wait", "stage", "goal sequence", "game over", "certificate"})
-      QTest::newRow(phase) << QString(phase);
+    QTest::addColumn<int>("pass");
+    QTest::addColumn<int>("lastLevel");
+    QTest::newRow("title pause") << 4 << 1;
+    QTest::newRow("goal sequence") << 15 << 2;
+    QTest::newRow("game over") << 13 << 1;
+    QTest::newRow("certificate") << 450 << 10;
   }
   void closingByTheUserEndsEveryPhase() {
-    QFETCH(QString, phase);
-    RecordingSpeaker speaker;
-    bool closed = false;
-    std::size_t soundsAtClose = 0;
-    Integer levelAtClose = 0;
-    auto close = [&](QWidget* window) {
-      closed = true;
-      soundsAtClose = speaker.played.size();
-      levelAtClose = Level;
-      CloseByUser(window);
-    };
-    Driver driver([&] {
-      if (closed) return;
-      if (Form2* certificate = LoadedForm2()) {
-        if (phase == "certificate") close(certificate);
-        return;
-      }
-      if (Form3* title = LoadedForm3()) {
-        if (phase == "title pause") return close(title);
-        if (!Shown(title->Command1)) return;
-        if (phase == "title wait") return close(title);
-        return QTest::mouseClick(title->Command1, Qt::LeftButton);
-      }
-      Form1* game = LoadedForm1();
-      if (game == nullptr || game->isHidden()) return;
-      if (IsRunning) {
-        if (phase == "stage") return close(game);
-        if (phase == "game over" || (phase == "certificate" && Level == 10)) return Press(kKeyEscape);
-        return Press(KeyTowardsGoal());
-      }
-      if (phase == "goal sequence" && StageResult == kStageGoal) return close(game);
-      if (phase == "game over" && Shown(game->lblGameOver)) return close(game);
-    });
-    Main();
-    QVERIFY(closed);
-    QVERIFY(ProgramEnded());
-    QCOMPARE(speaker.played.size(), soundsAtClose);
-    QCOMPARE(Level, levelAtClose);
-    QCOMPARE(speaker.stops, 1);
-    for (QWidget* window : QApplication::topLevelWidgets()) QVERIFY(!window->isVisible());
+    QFETCH(int, pass);
+    QFETCH(int, lastLevel);
+    ScriptedRun run(5);
+    PlayCycles(run, static_cast<Integer>(lastLevel), 5);
+    run.At(pass, [&] { run.CloseByUser(); });
+    QCOMPARE(run.Go(Main), std::string("end"));
+    QCOMPARE(Lines(run.journal.end() - 2, run.journal.end()),
+             (Lines{std::to_string(pass) + " silence", std::to_string(pass) + " end"}));
   }
 };
 
-QTEST_MAIN(ProgramCycleTest)
+QTEST_APPLESS_MAIN(ProgramCycleTest)
 #include "test_program_cycle.moc"

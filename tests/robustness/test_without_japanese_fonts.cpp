@@ -13,6 +13,7 @@
 #include "screens/form1.h"
 #include "screens/form2.h"
 #include "screens/form3.h"
+#include "screens/forms.h"
 
 using namespace zupi;
 
@@ -38,11 +39,6 @@ class WithoutJapaneseFontsTest : public QObject {
 
  private slots:
   void initTestCase();
-  void cleanup() {
-    UnloadForm1();
-    UnloadForm2();
-    UnloadForm3();
-  }
 
   void everyLabelShowsItsText();
 };
@@ -60,16 +56,19 @@ void WithoutJapaneseFontsTest::initTestCase() {
 // A label whose face is missing must fall back to a face that exists
 // rather than draw nothing.
 void WithoutJapaneseFontsTest::everyLabelShowsItsText() {
-  Form1* form = LoadForm1();
-  form->ShowWindow();
-  form->Label2->setCaption(QString::fromStdString(StageMessage(1, true)));
-  Form3* title = LoadForm3();
-  title->ShowWindow();
-  Form2* certificate = LoadForm2();
-  certificate->ShowWindow();
-  certificate->Label3->setCaption(QString::fromStdString(CertificateText(10)));
-  for (LabelControl* label : {form->Label1, form->Label2, form->lblGameOver, title->Label1,
-                              certificate->Label1, certificate->Label2, certificate->Label3}) {
+  Forms forms;
+  GameWindow& game = forms.LoadForm1();
+  game.Show();
+  game.SetLabel2(StageMessage(1, true));
+  forms.LoadForm3().Show();
+  CertificateWindow& certificate = forms.LoadForm2();
+  certificate.Show();
+  certificate.SetLabel3(CertificateText(10));
+  const auto labels = dynamic_cast<QWidget&>(game).findChildren<LabelControl*>() +
+                      dynamic_cast<QWidget&>(certificate).findChildren<LabelControl*>() +
+                      FormSlot<Form3>::loaded->findChildren<LabelControl*>();
+  QCOMPARE(labels.size(), 7);
+  for (LabelControl* label : labels) {
     label->show();
     QVERIFY(!label->caption().isEmpty());
     QVERIFY2(PixelsOfText(label) > 20, qPrintable(label->caption()));

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -152,21 +151,6 @@ class TestControls : public QObject {
         QApplication::sendEvent(&board, &press);
         QCOMPARE(keys.takeFirst().at(0).toInt(), code);
       }
-  }
-
-  // Tab is a key of the game, not a focus move, even beside a control that
-  // could take the focus.
-  void tabStaysWithTheBoard() {
-    QWidget window;
-    auto* board = new BoardBox(&window);
-    new QPushButton(QStringLiteral("OK"), &window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    board->setFocus();
-    QSignalSpy keys(board, &BoardBox::keyDown);
-    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
-    QCOMPARE(keys.count(), 1);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(board));
   }
 };
 

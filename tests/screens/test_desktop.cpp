@@ -10,9 +10,11 @@
 #include <QTest>
 
 #include "game/pacing.h"
+#include "screens/form_window.h"
 #include "screens/form1.h"
 #include "screens/form2.h"
 #include "screens/form3.h"
+#include "screens/forms.h"
 #include "screens/window_frame.h"
 
 // Last: Xlib's macros (None, Bool) would clash with names above.
@@ -22,9 +24,15 @@
 
 namespace {
 
+zupi::Forms& TheForms() {
+  static zupi::Forms forms;
+  return forms;
+}
+
 QWidget* Load(int form) {
-  if (form == 1) return LoadForm1();
-  return form == 2 ? static_cast<QWidget*>(LoadForm2()) : LoadForm3();
+  if (form == 1) return &dynamic_cast<QWidget&>(TheForms().LoadForm1());
+  if (form == 2) return &dynamic_cast<QWidget&>(TheForms().LoadForm2());
+  return &dynamic_cast<QWidget&>(TheForms().LoadForm3());
 }
 
 bool OnX11() { return QGuiApplication::platformName() == "xcb"; }
@@ -104,9 +112,9 @@ class DesktopTest : public QObject {
   }
   void cleanup() {
     zupi::SetFrameExtentsSource(nullptr);
-    UnloadForm1();
-    UnloadForm2();
-    UnloadForm3();
+    TheForms().UnloadForm1();
+    TheForms().UnloadForm2();
+    TheForms().UnloadForm3();
   }
 
   // The captions are the windows' titles alone. On X11 the window manager

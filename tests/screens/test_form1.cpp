@@ -1,7 +1,8 @@
 // The game window: twips rounded to pixels and the hidden source pictures,
 // what a candle tick does to the board, that the icon and "GAME OVER" stay
-// above a repainted cave, that keys reach the movement handler without a
-// click, and that every load starts afresh.
+// above a repainted cave, that the five keys of the game reach the
+// movement handler as their codes without a click, and that every load
+// starts afresh.
 #include <QApplication>
 #include <QTest>
 #include <QWindow>
@@ -10,8 +11,12 @@
 #include "game/zupi.h"
 #include "player/move_by_key.h"
 #include "screens/form1.h"
+#include "screens/twips.h"
 #include "tests/support/cave_text.h"
+#include "tests/support/qt_run.h"
 #include "tests/support/scripted_random.h"
+
+using zupi::test::Control;
 
 namespace {
 
@@ -24,10 +29,8 @@ QRgb At(const QImage& image, QPoint p) {
 // The middle of cave cell (x, y) in layout pixels of the board.
 QPoint Cell(int x, int y) { return QPoint(x * 40 / 3 + 6, y * 40 / 3 + 6); }
 
-void CorridorOnRow5() {
-  std::vector<std::string> rows(10, std::string(20, '.'));
-  rows[5] = std::string(20, '#');
-  zupi::test::SetCave(rows);
+const QPixmap& PictureOf(const QWidget* form, const char* image) {
+  return Control<ImageControl>(form, image)->picture();
 }
 
 }  // namespace
@@ -37,27 +40,27 @@ class TestForm1 : public QObject {
 
  private slots:
   void init() {
-    zupi::ResetGameState();
-    form = LoadForm1();
+    zupi::test::ResetGameState();
+    form = zupi::FormSlot<Form1>::Load();
     // Ticks are run by hand, so no tick can take a scripted draw unseen.
-    form->rousokuTimer->stop();
+    Control<QTimer>(form, "rousokuTimer")->stop();
   }
-  void cleanup() { UnloadForm1(); }
+  void cleanup() { zupi::FormSlot<Form1>::Unload(); }
 
   // Twips round to the nearest pixel (truncating moves the frame and shrinks
   // the board); the source pictures stay below the fixed client area; only
   // the board takes the focus, so every key goes to it.
   void layoutRoundsTwipsAndKeepsTheSourcesOutOfSight() {
-    QCOMPARE(form->Shape1->geometry(), QRect(5, 19, 273, 142));
-    QCOMPARE(form->Picture1->geometry(), QRect(8, 24, 267, 133));
+    QCOMPARE(Control<QWidget>(form, "Shape1")->geometry(), QRect(5, 19, 273, 142));
+    QCOMPARE(Control<QWidget>(form, "Picture1")->geometry(), QRect(8, 24, 267, 133));
     QCOMPARE(form->minimumSize(), QSize(403, 244));
     QCOMPARE(form->maximumSize(), QSize(403, 244));
     QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-    for (ImageControl* source : form->imgZupiSRC) QVERIFY(source->y() >= form->height());
-    for (ImageControl* source : form->ImgRouSRC) QVERIFY(source->y() >= form->height());
+    for (const char* source : {"imgZupiSRC(0)", "imgZupiSRC(3)", "ImgRouSRC(0)", "ImgRouSRC(2)"})
+      QVERIFY(Control<QWidget>(form, source)->y() >= form->height());
     for (QWidget* control : form->findChildren<QWidget*>())
-      QCOMPARE(control->focusPolicy() != Qt::NoFocus, control == form->Picture1);
+      QCOMPARE(control->focusPolicy() != Qt::NoFocus, control->objectName() == "Picture1");
   }
 
   // A lit tick draws the passage colour (the ends of its range here), then
@@ -65,53 +68,38 @@ class TestForm1 : public QObject {
   void litTickRecoloursThePassageAndFlickersTheCandle_data() {
     QTest::addColumn<float>("draw");
     QTest::addColumn<QColor>("passage");
-    QTest::addColumn<int>("candle");
-    QTest::newRow("darkest, upright") << 0.0f << QColor(110, 100, 100) << 1;
-    QTest::newRow("brightest, bent") << 0.99999994f << QColor(140, 130, 130) << 2;
+    QTest::addColumn<QString>("candle");
+    QTest::newRow("darkest, upright") << 0.0f << QColor(110, 100, 100) << "ImgRouSRC(1)";
+    QTest::newRow("brightest, bent") << 0.99999994f << QColor(140, 130, 130) << "ImgRouSRC(2)";
   }
   void litTickRecoloursThePassageAndFlickersTheCandle() {
     QFETCH(float, draw);
     QFETCH(QColor, passage);
-    QFETCH(int, candle);
-    CorridorOnRow5();
+    QFETCH(QString, candle);
+    std::vector<std::string> rows(10, std::string(20, '.'));
+    rows[5] = std::string(20, '#');
+    zupi::test::SetCave(rows);
     zupi::test::ScriptedRandom draws{draw, draw};
     zupi::RousokuTimerTick();
     QCOMPARE(draws.taken(), std::size_t(2));
-    const QImage board = form->Picture1->grab().toImage();
+    const QImage board = Control<QWidget>(form, "Picture1")->grab().toImage();
     QCOMPARE(QColor(At(board, Cell(10, 5))), passage);
     QCOMPARE(At(board, Cell(19, 5)), qRgb(255, 255, 128));
     QCOMPARE(At(board, Cell(10, 4)), qRgb(0, 0, 0));
-    QCOMPARE(form->ImgRousoku->picture().cacheKey(), form->ImgRouSRC[candle]->picture().cacheKey());
-  }
-
-  // A dark tick takes no draw, leaves the board as the stage start drew it
-  // (only the goal shows) and shows the unlit candle.
-  void darkTickLeavesTheBoardAlone() {
-    CorridorOnRow5();
-    zupi::IsDark = true;
-    zupi::DrawCave();
-    const QImage before = form->Picture1->drawing();
-    QCOMPARE(At(before, Cell(10, 5)), qRgb(0, 0, 0));
-    QCOMPARE(At(before, Cell(19, 5)), qRgb(255, 255, 128));
-    zupi::test::ScriptedRandom draws;
-    zupi::RousokuTimerTick();
-    QCOMPARE(draws.taken(), std::size_t(0));
-    QVERIFY(!draws.overrun());
-    QCOMPARE(form->Picture1->drawing(), before);
-    QCOMPARE(form->ImgRousoku->picture().cacheKey(), form->ImgRouSRC[0]->picture().cacheKey());
+    QCOMPARE(PictureOf(form, "ImgRousoku").cacheKey(), PictureOf(form, qPrintable(candle)).cacheKey());
   }
 
   // Repainting the cave on every tick must not paint over the icon or the
   // "GAME OVER" label, and the board clips the icon's overhang.
   void iconAndGameOverStayAboveTheCave() {
     zupi::test::SetCave(std::vector<std::string>(10, std::string(20, '#')));
-    form->lblGameOver->show();
+    form->SetGameOverVisible(true);
     zupi::PlaceIcon(3, 1);
     zupi::test::ScriptedRandom draws{0.5f, 0.1f};
     zupi::RousokuTimerTick();
     const QImage shot = form->grab().toImage();
 
-    const QImage icon = form->imgZupiIcon->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage icon = PictureOf(form, "imgZupiIcon").toImage().convertToFormat(QImage::Format_ARGB32);
     const QPoint iconAt = QPoint(8, 24) + QPoint(40, 13);  // board + cell (3, 1)
     for (int y = 0; y < 20; ++y)
       for (int x = 0; x < 20; ++x)
@@ -131,48 +119,66 @@ class TestForm1 : public QObject {
     QCOMPARE(At(form->grab().toImage(), {276, 150}), qRgb(128, 64, 0));  // beyond the board: frame
   }
 
-  // The shown window's board has the focus without a click: a key sent to
-  // the window moves the player.
-  void keysReachMoveByKeyWithoutAClick() {
-    CorridorOnRow5();
-    zupi::PosX = 1;
-    zupi::PosY = 5;
+  // The shown window's board has the focus without a click, and each key
+  // reaches MoveByKey as its code: from the middle of a cross, each arrow
+  // steps its way, Escape ends the stage in place, and keys whose Qt value
+  // collides with an arrow's code ('%' is 37) or that would move the focus
+  // (Tab) are answered in place.
+  void keysReachMoveByKeyAsTheirCodes_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("left, 37") << int(Qt::Key_Left) << 0 << QPoint(4, 5) << true;
+    QTest::newRow("up, 38") << int(Qt::Key_Up) << 0 << QPoint(5, 4) << true;
+    QTest::newRow("right, 39") << int(Qt::Key_Right) << 0 << QPoint(6, 5) << true;
+    QTest::newRow("down, 40") << int(Qt::Key_Down) << 0 << QPoint(5, 6) << true;
+    QTest::newRow("escape, 27") << int(Qt::Key_Escape) << 0 << QPoint(5, 5) << false;
+    QTest::newRow("percent") << int(Qt::Key_Percent) << int(Qt::ShiftModifier) << QPoint(5, 5) << true;
+    QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << QPoint(5, 5) << true;
+  }
+  void keysReachMoveByKeyAsTheirCodes() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, cell);
+    QFETCH(bool, running);
+    std::vector<std::string> rows(10, std::string(20, '.'));
+    rows[4][5] = rows[6][5] = '#';
+    rows[5].replace(4, 3, "###");
+    zupi::test::SetCave(rows);
+    zupi::PosX = zupi::PosY = 5;
     zupi::IsRunning = true;
-    form->ShowWindow();
+    form->Show();
     QVERIFY(QTest::qWaitForWindowActive(form));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->Picture1));
-    QTest::keyClick(form->windowHandle(), Qt::Key_Right);
-    QCOMPARE(zupi::PosX, zupi::Integer(2));
-    // Qt's value for '%' is the left arrow's code; it must not step left.
-    QTest::keyClick(form->windowHandle(), Qt::Key_Percent, Qt::ShiftModifier);
-    QCOMPARE(zupi::PosX, zupi::Integer(2));
-    // Tab is a key of the game too (answered with the normal face), not a
-    // focus move.
-    form->imgZupi->setPicture(QPixmap());
-    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
-    QCOMPARE(form->imgZupi->picture().cacheKey(), form->imgZupiSRC[zupi::kZupiNormal]->picture().cacheKey());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->Picture1));
-    QTest::keyClick(form->windowHandle(), Qt::Key_Left);
-    QCOMPARE(zupi::PosX, zupi::Integer(1));
-    QCOMPARE(form->imgZupiIcon->pos(), QPoint(13, 67));  // cell (1, 5)
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(form, "Picture1"));
+    QTest::keyClick(form->windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(QPoint(zupi::PosX, zupi::PosY), cell);
+    QCOMPARE(zupi::IsRunning, running);
+    QCOMPARE(zupi::HitCount, zupi::Integer(0));
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(form, "Picture1"));
+    const QPoint icon(zupi::TwipsToPixels(200 * cell.x()), zupi::TwipsToPixels(200 * cell.y()));
+    QCOMPARE(Control<QWidget>(form, "imgZupiIcon")->pos(), icon);
   }
 
-  // Nothing a game changed survives an unload, and no dangling screen is
-  // left for the game to draw on.
+  // The game's requests land on their controls; nothing a game changed
+  // survives an unload, and no dangling screen is left to draw on.
   void eachLoadStartsFromTheLayout() {
     const QImage fresh = form->grab().toImage();
-    form->SetSafeLight(0, zupi::kRed);
-    form->lblGameOver->show();
+    form->SetLabel2("洞窟 1-A\r\n\r\n 初級マップです。");
+    QCOMPARE(Control<LabelControl>(form, "Label2")->caption(), QStringLiteral("洞窟 1-A\r\n\r\n 初級マップです。"));
+    form->SetGameOverVisible(true);
+    QVERIFY(form->GameOverVisible() && !Control<QWidget>(form, "lblGameOver")->isHidden());
+    form->SetSafeLight(2, zupi::kRed);
+    QCOMPARE(Control<ShapeControl>(form, "SafeLight(2)")->fillColor(), QColor(255, 0, 0));
     form->ShowZupi(zupi::kZupiHurt);
+    QCOMPARE(PictureOf(form, "imgZupi").cacheKey(), PictureOf(form, "imgZupiSRC(2)").cacheKey());
     form->ShowRousoku(2);
     zupi::PlaceIcon(7, 3);
-    form->Label2->setCaption(QStringLiteral("ステージ 1-A"));
-    UnloadForm1();
-    QVERIFY(LoadedForm1() == nullptr);
+    zupi::FormSlot<Form1>::Unload();
     QVERIFY(zupi::CurrentGameScreen() == nullptr);
 
-    form = LoadForm1();
-    form->rousokuTimer->stop();
+    form = zupi::FormSlot<Form1>::Load();
+    Control<QTimer>(form, "rousokuTimer")->stop();
     QCOMPARE(zupi::CurrentGameScreen(), static_cast<zupi::GameScreen*>(form));
     QCOMPARE(form->grab().toImage(), fresh);
   }

@@ -1,8 +1,9 @@
 // The title and certificate windows: fixed client sizes and a fresh layout
-// at every load, labels that let the certificate picture show between their
-// letters, text that fits its label, the buttons' access keys and their lack
-// of a default role; and the close rule of all three windows (the close box
-// asks, an unload does not).
+// at every load, each reveal showing its own control, labels that let the
+// certificate picture show between their letters, text that fits its
+// label, the buttons' access keys and their lack of a default role; and
+// the close request of all three windows (the close box asks, an unload
+// does not).
 #include <QCloseEvent>
 #include <QSpontaneKeyEvent>
 #include <QtTest>
@@ -12,20 +13,26 @@
 #include "screens/form1.h"
 #include "screens/form2.h"
 #include "screens/form3.h"
+#include "screens/forms.h"
 #include "screens/query_unload.h"
+#include "tests/support/qt_run.h"
 #include "tests/support/recorders.h"
+
+using zupi::test::Control;
 
 namespace {
 
 std::vector<int> unloadModes;
+zupi::Forms forms;
 
 // The windows by number, as the game names them.
 QWidget* Load(int form) {
-  if (form == 1) return LoadForm1();
-  return form == 2 ? static_cast<QWidget*>(LoadForm2()) : LoadForm3();
+  if (form == 1) return static_cast<Form1*>(&forms.LoadForm1());
+  return form == 2 ? static_cast<QWidget*>(static_cast<Form2*>(&forms.LoadForm2()))
+                   : static_cast<Form3*>(&forms.LoadForm3());
 }
-void Unload(int form) { form == 1 ? UnloadForm1() : form == 2 ? UnloadForm2() : UnloadForm3(); }
-QPushButton* Button(int form) { return form == 2 ? LoadForm2()->Command1 : LoadForm3()->Command1; }
+void Unload(int form) { form == 1 ? forms.UnloadForm1() : form == 2 ? forms.UnloadForm2() : forms.UnloadForm3(); }
+QPushButton* Button(int form) { return Control<QPushButton>(Load(form), "Command1"); }
 
 }  // namespace
 
@@ -62,15 +69,47 @@ class TitleCertificateTest : public QObject {
     QVERIFY(!Button(form)->isVisibleTo(Load(form)));
   }
 
+  // Each step of a sequence shows its own control and only that one; the
+  // title's character comes from the game window's normal face.
+  void revealsShowTheirOwnControl_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("title lettering") << 3 << int(zupi::TitlePart::Image2) << "Image2";
+    QTest::newRow("copyright") << 3 << int(zupi::TitlePart::Label1) << "Label1";
+    QTest::newRow("start button") << 3 << int(zupi::TitlePart::Command1) << "Command1";
+    QTest::newRow("heading") << 2 << int(zupi::CertificatePart::Label1) << "Label1";
+    QTest::newRow("title") << 2 << int(zupi::CertificatePart::Label2) << "Label2";
+    QTest::newRow("text") << 2 << int(zupi::CertificatePart::Label3) << "Label3";
+    QTest::newRow("OK button") << 2 << int(zupi::CertificatePart::Command1) << "Command1";
+  }
+  void revealsShowTheirOwnControl() {
+    QFETCH(int, form);
+    QFETCH(int, part);
+    QFETCH(QString, control);
+    QWidget* window = Load(form);
+    if (form == 3) static_cast<Form3*>(window)->Reveal(zupi::TitlePart(part));
+    else static_cast<Form2*>(window)->Reveal(zupi::CertificatePart(part));
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      QCOMPARE(!child->isHidden(), child->objectName() == control || child->objectName() == "Image1" ||
+                                       child->objectName() == "Shape1");
+
+    QWidget* game = Load(1);
+    auto* title = static_cast<Form3*>(&forms.LoadForm3());
+    title->ShowImage1();
+    QCOMPARE(Control<ImageControl>(title, "Image1")->picture().cacheKey(),
+             Control<ImageControl>(game, "imgZupiSRC(0)")->picture().cacheKey());
+  }
+
   // The heading and title are transparent: the picture shows between the
   // letters. The picture is not scaled, and pink shows below it.
   void certificatePictureShowsAroundAndBetweenTheLetters() {
-    Form2* form = LoadForm2();
-    form->Label2->show();
+    auto* form = static_cast<Form2*>(Load(2));
+    form->Reveal(zupi::CertificatePart::Label2);
     const QImage shot = form->grab().toImage();
     const QImage picture = form->picture().toImage();
     int text = 0, through = 0;
-    const QRect letters = form->Label2->geometry();
+    const QRect letters = Control<QWidget>(form, "Label2")->geometry();
     for (int y = letters.top(); y <= letters.bottom(); ++y)
       for (int x = letters.left(); x <= letters.right(); ++x) {
         const QRgb seen = shot.pixel(x, y);
@@ -86,9 +125,10 @@ class TitleCertificateTest : public QObject {
 
   // Text cut off at a label's edge loses letters: every line must fit.
   void certificateTextFitsItsLabels() {
-    Form2* form = LoadForm2();
-    form->Label3->setCaption(QString::fromStdString(zupi::CertificateText(123)));
-    for (LabelControl* label : {form->Label1, form->Label2, form->Label3, LoadForm3()->Label1}) {
+    auto* form = static_cast<Form2*>(Load(2));
+    form->SetLabel3(zupi::CertificateText(123));
+    for (LabelControl* label : {Control<LabelControl>(form, "Label1"), Control<LabelControl>(form, "Label2"),
+                                Control<LabelControl>(form, "Label3"), Control<LabelControl>(Load(3), "Label1")}) {
       const QFontMetrics metrics(label->font());
       const QStringList lines = label->text().split('\n');
       for (const QString& line : lines) QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));

@@ -1,161 +1,219 @@
-// grotzel_soak: plays many games in a row through the real program cycle
-// (title, game, certificate) on the real windows, with real key events and
-// timers, checking the game state after every key. Waits are cut to 1 ms
-// passes and the sound goes to a counter. At the end it closes the title
-// as a user would, so Main returns, and prints what it played, how long it
-// took and how much resident memory grew after the first games; it fails
-// on any broken check or on growth of a megabyte or more.
+// grotzel_soak: plays many games in a row through the real program cycle on
+// the real windows, with real key events and timers, and measures memory.
+// An automatic player starts each game, walks every stage along the way to
+// its goal with a bump or a meaningless key now and then, ends the game on
+// a level it planned (by Escape or by three bumps), confirms certificates,
+// and after the last game closes the title as a user would. After every key
+// it checks what a player would see: one sound per key in a stage and none
+// between stages, the icon on the player's cell, one red lamp per bump.
+// Waits are cut to 1 ms passes and the sound goes to a counter. It fails on
+// any broken check, or on memory growth of a megabyte or more after the
+// first games. The first broken check ends the run at once, as does a
+// stage that takes thousands of keys.
 //
-//   grotzel_soak [--games N] [--seed S] [--keys-per-tick K] [--no-memory-check]
+//   grotzel_soak [--games N] [--seed S (1 unless given)] [--no-memory-check]
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPixmapCache>
-#include <QSet>
-#include <chrono>
+#include <QTest>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <random>
 
-#include "game/pacing.h"
 #include "game/program_cycle.h"
-#include "game/program_end.h"
+#include "game/qo_wav.h"
 #include "screens/fonts.h"
-#include "screens/form1.h"
-#include "screens/form2.h"
-#include "screens/form3.h"
-#include "screens/query_unload.h"
-#include "tests/soak/game_checks.h"
-#include "tests/soak/soak_player.h"
+#include "screens/twips.h"
+#include "tests/support/auto_player.h"
 #include "tests/support/driver.h"
+
+using namespace zupi;
+using namespace zupi::test;
 
 namespace {
 
 constexpr long kGrowthLimitKb = 1024;
+constexpr int kWarmUpGames = 10;
+constexpr int kKeysPerTick = 4;  // a fast player, and a thousand games in minutes
 
-struct Options {
-  int games = 1000;
-  std::uint32_t seed = 0;
-  // Keys pressed back to back in one tick: a fast player, and a run of a
-  // thousand games that takes minutes rather than a quarter of an hour.
-  int keysPerTick = 4;
-  bool memoryCheck = true;
+// Resident memory in kB: all of it, the process's own pages, and the heap in
+// use after the allocator has handed its free pages back.
+struct Memory {
+  long residentKb = 0, anonymousKb = 0, heapKb = 0;
+};
+Memory ReadMemory() {
+  malloc_trim(0);
+  Memory m;
+  const struct mallinfo2 heap = mallinfo2();
+  m.heapKb = static_cast<long>((heap.uordblks + heap.hblkhd) / 1024);
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return m;
+  for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+    const long kb = line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toLong();
+    if (line.startsWith("VmRSS:")) m.residentKb = kb;
+    if (line.startsWith("RssAnon:")) m.anonymousKb = kb;
+  }
+  return m;
+}
+
+class CountingSpeaker : public WaveOutput {
+ public:
+  void Play(std::string_view) override { ++plays; }
+  void StopAll() override {}
+  long plays = 0;
 };
 
-[[noreturn]] void Usage() {
-  std::fprintf(stderr,
-               "usage: grotzel_soak [--games N] [--seed S] [--keys-per-tick K] [--no-memory-check]\n");
-  std::exit(2);
-}
+class SoakPlayer {
+ public:
+  SoakPlayer(int games, std::uint32_t seed, const CountingSpeaker& speaker)
+      : games_(games), rng_(seed), speaker_(speaker) {}
 
-Options ParseOptions(int argc, char* argv[]) {
-  Options options;
-  options.seed = std::random_device()();
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--no-memory-check") == 0) {
-      options.memoryCheck = false;
-      continue;
+  void Step() {
+    if (closed_) {
+      if (++ticksSinceClose_ < 2000) return;
+      std::printf("soak: FAILED: closing a window did not end the program\n");
+      std::fflush(stdout);
+      std::_Exit(1);
     }
-    if (i + 1 >= argc) Usage();
-    const char* value = argv[++i];
-    const long number = std::strtol(value, nullptr, 10);
-    if (std::strcmp(argv[i - 1], "--games") == 0 && number > 0)
-      options.games = static_cast<int>(number);
-    else if (std::strcmp(argv[i - 1], "--seed") == 0)
-      options.seed = static_cast<std::uint32_t>(std::strtoul(value, nullptr, 10));
-    else if (std::strcmp(argv[i - 1], "--keys-per-tick") == 0 && number > 0)
-      options.keysPerTick = static_cast<int>(number);
-    else
-      Usage();
+    if (failures > 0) return Close();
+    if (Form2* certificate = Loaded<Form2>()) return OnButton(certificate, true);
+    if (Form3* title = Loaded<Form3>()) return OnButton(title, false);
+    Form1* form = Loaded<Form1>();
+    if (form == nullptr || form->isHidden()) return;
+    for (int i = 0; i < (IsRunning ? kKeysPerTick : Chance(0.05)); ++i) PressAndCheck(form);
   }
-  return options;
-}
 
-// The toolkit's warnings are counted; each text is shown once, so a
-// warning on every window load does not bury the report.
-int qtWarnings = 0;
-void CountMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  static QSet<QString> seen;
-  if (type == QtDebugMsg || type == QtInfoMsg) return;
-  ++qtWarnings;
-  if (seen.size() < 50 && !seen.contains(message)) {
-    seen.insert(message);
-    std::fprintf(stderr, "soak: Qt says (shown once): %s\n", qPrintable(message));
+  int games = 0, certificates = 0;
+  long keys = 0, bumps = 0, failures = 0;
+  Memory warm, end;
+
+ private:
+  // Closes whatever window is up, as a user would; Main then ends.
+  void Close() {
+    closed_ = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->isVisible()) return CloseByUser(window);
   }
-}
 
-// The program's own start-up, less the real sound and the exit at the end.
-void SetUpLikeTheGame() {
-  QApplication::setQuitOnLastWindowClosed(false);
-  zupi::InstallFontSubstitutes();
-  zupi::SetQueryUnloadHandler(zupi::CloseRule);
-  zupi::SetEndAction([] {});
-  zupi::SetWaitPassLength(std::chrono::milliseconds(1));
-}
+  bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
 
-void Report(const zupi::soak::SoakPlayer& player, const zupi::soak::GameChecks& checks,
-            double seconds, std::uint32_t seed) {
-  const zupi::soak::Tally& t = player.tally();
-  const zupi::soak::MemoryReading& warm = player.memoryAfterWarmUp();
-  const zupi::soak::MemoryReading& end = player.memoryAtEnd();
-  std::printf("soak: seed %u\n", seed);
-  std::printf("soak: games %d, stages %llu, keys %llu, bumps %llu, certificates %d\n", t.games,
-              static_cast<unsigned long long>(t.stages), static_cast<unsigned long long>(t.keys),
-              static_cast<unsigned long long>(t.bumps), t.certificates);
-  std::printf("soak: invariant failures %llu, Qt warnings %d\n",
-              static_cast<unsigned long long>(checks.failures()), qtWarnings);
-  std::printf("soak: wall time %.1f s\n", seconds);
-  std::printf("soak: resident memory after game %d: %ld kB, after game %d: %ld kB, growth %ld kB "
-              "(limit %ld kB)\n",
-              std::min(zupi::soak::SoakPlayer::kWarmUpGames, t.games), warm.residentKb, t.games,
-              end.residentKb, end.residentKb - warm.residentKb, kGrowthLimitKb);
-  std::printf("soak: of that, the process's own pages %ld kB -> %ld kB (growth %ld kB), "
-              "mapped library pages %ld kB -> %ld kB\n",
-              warm.anonymousKb, end.anonymousKb, end.anonymousKb - warm.anonymousKb, warm.fileKb,
-              end.fileKb);
-  std::printf("soak: heap in use %ld kB -> %ld kB (growth %ld kB)\n", warm.heapInUseKb,
-              end.heapInUseKb, end.heapInUseKb - warm.heapInUseKb);
-  std::printf("soak: Qt's pixmap cache then held about %d MB and %d MB (its limit %d MB)\n",
-              warm.pixmapCacheMb, end.pixmapCacheMb, QPixmapCache::cacheLimit() / 1024);
-  // Now, not at exit: a leak checker that fails the run at exit leaves
-  // without flushing, and the report would be lost with it.
-  std::fflush(stdout);
-}
+  void Expect(bool ok, const char* what) {
+    if (ok) return;
+    if (++failures <= 10)
+      std::fprintf(stderr, "soak: FAILED: %s (level %d%s, cell %d,%d, game %d planned to end on %d)\n", what, Level, IsDark ? "-B" : "-A",
+                   PosX, PosY, games, endLevel_);
+  }
+
+  // The title's and the certificate's button, once it shows.
+  void OnButton(QWidget* window, bool certificate) {
+    if (Control<QWidget>(window, "Command1")->isHidden()) return;
+    if (certificate) {
+      ++certificates;
+      Expect(Level >= 10 && Level == endLevel_, "a certificate exactly from level 10");
+      return ClickCommand1(window);
+    }
+    if (games > 0) Expect(Level == endLevel_, "the game ends on the planned level");
+    if (games == std::min(kWarmUpGames, games_)) warm = ReadMemory();
+    if (games == games_) {
+      end = games_ <= kWarmUpGames ? warm : ReadMemory();
+      closed_ = true;
+      return CloseByUser(window);
+    }
+    // Mostly short games, some to the middle levels, a few to the
+    // certificate; the second always, so every window shows before memory
+    // is first read.
+    const double kind = std::uniform_real_distribution<double>(0, 1)(rng_);
+    endLevel_ = static_cast<Integer>(games == 1 || kind < 0.03 ? 10 : kind < 0.3 ? 4 + games % 6 : 1 + games % 3);
+    endInDark_ = Chance(0.5);
+    byBumps_ = Chance(0.5);
+    ++games;
+    ClickCommand1(window);
+  }
+
+  Integer NextKey() {
+    if (Level != stageLevel_ || IsDark != stageDark_) stageLevel_ = Level, stageDark_ = IsDark, stageKeys_ = 0;
+    Expect(++stageKeys_ < 5000, "a stage is played to its end");
+    Expect(Level <= endLevel_, "the game stays within its planned levels");
+    const Integer rock = KeyIntoRock();
+    if (Level == endLevel_ && IsDark == endInDark_) return byBumps_ && rock != 0 ? rock : kKeyEscape;
+    if (Chance(0.03)) return 32;  // Space: answered in place
+    if (rock != 0 && HitCount < 2 && Chance(0.02)) return rock;
+    const Integer way = KeyTowardsGoal();
+    return way != 0 ? way : kKeyEscape;
+  }
+
+  void PressAndCheck(Form1* form) {
+    const bool running = IsRunning;
+    const Integer x = PosX, y = PosY, hits = HitCount;
+    const long plays = speaker_.plays;
+    const Integer key = running ? NextKey() : kKeyLeft;
+    ++keys;
+    Press(key);
+    bumps += HitCount > hits;
+    Expect(speaker_.plays == plays + (running ? 1 : 0), "one sound per key in a stage, none between");
+    Expect(running || (PosX == x && PosY == y && HitCount == hits), "a key between stages does nothing");
+    Expect(CaveMap(PosX, PosY) != 0, "the player stands on passage");
+    const QPoint icon(TwipsToPixels(kCellTwips * PosX), TwipsToPixels(kCellTwips * PosY));
+    Expect(!running || Control<QWidget>(form, "imgZupiIcon")->pos() == icon, "the icon stands on the player's cell");
+    int red = 0;
+    for (const char* lamp : {"SafeLight(0)", "SafeLight(1)", "SafeLight(2)"})
+      red += Control<ShapeControl>(form, lamp)->fillColor() == QColor(255, 0, 0);
+    Expect(red == HitCount, "one red lamp per bump");
+  }
+
+  const int games_;
+  std::mt19937 rng_;
+  const CountingSpeaker& speaker_;
+  Integer endLevel_ = 1, stageLevel_ = 0;
+  bool endInDark_ = false, byBumps_ = false, closed_ = false, stageDark_ = false;
+  long stageKeys_ = 0;
+  int ticksSinceClose_ = 0;
+};
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  const Options options = ParseOptions(argc, argv);
-  qInstallMessageHandler(CountMessages);
+  int games = 1000;
+  std::uint32_t seed = 1;
+  bool memoryCheck = true;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--no-memory-check") == 0) memoryCheck = false;
+    else if (std::strcmp(argv[i], "--games") == 0 && i + 1 < argc) games = std::max(1, std::atoi(argv[++i]));
+    else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+    else return std::fprintf(stderr, "usage: grotzel_soak [--games N] [--seed S] [--no-memory-check]\n"), 2;
+  }
+  // The headless platform says on every show that it cannot raise a window.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type >= QtCriticalMsg) std::fprintf(stderr, "soak: Qt says: %s\n", qPrintable(text));
+  });
   QApplication app(argc, argv);
-  SetUpLikeTheGame();
-
-  zupi::soak::CountingSpeaker speaker;
-  zupi::soak::GameChecks checks(speaker);
-  zupi::soak::SoakPlayer player(options.games, options.keysPerTick, options.seed, checks);
+  QApplication::setQuitOnLastWindowClosed(false);
+  InstallFontSubstitutes();
+  CountingSpeaker speaker;
+  SetWaveOutput(&speaker);
+  SoakPlayer player(games, seed, speaker);
   QElapsedTimer clock;
   clock.start();
   {
-    zupi::test::Driver driver([&] { player.Step(); });
-    zupi::Main();
+    QtRun run;
+    Driver driver([&] { player.Step(); });
+    run.Go(Main);
   }
-  const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
-  UnloadForm1();
-  UnloadForm2();
-  UnloadForm3();
-
-  Report(player, checks, seconds, options.seed);
-  bool ok = checks.failures() == 0;
-  if (player.tally().games != options.games) {
-    std::printf("soak: FAILED: played %d of %d games\n", player.tally().games, options.games);
-    ok = false;
-  }
-  const long growth = player.memoryAtEnd().residentKb - player.memoryAfterWarmUp().residentKb;
-  if (options.memoryCheck && growth >= kGrowthLimitKb) {
-    std::printf("soak: FAILED: resident memory grew by a megabyte or more\n");
-    ok = false;
-  }
-  std::fflush(stdout);
+  SetWaveOutput(nullptr);
+  const long growth = player.end.residentKb - player.warm.residentKb;
+  std::printf("soak: seed %u\nsoak: games %d, keys %ld, bumps %ld, certificates %d\n", seed, player.games,
+              player.keys, player.bumps, player.certificates);
+  std::printf("soak: failures %ld, wall time %.1f s\n", player.failures, clock.elapsed() / 1000.0);
+  std::printf("soak: resident memory after game %d: %ld kB, after game %d: %ld kB, growth %ld kB (limit %ld kB)\n",
+              std::min(kWarmUpGames, games), player.warm.residentKb, games, player.end.residentKb, growth,
+              kGrowthLimitKb);
+  std::printf("soak: of that, the process's own pages %ld kB -> %ld kB; heap in use %ld kB -> %ld kB\n",
+              player.warm.anonymousKb, player.end.anonymousKb, player.warm.heapKb, player.end.heapKb);
+  std::fflush(stdout);  // now: a leak checker that fails the run at exit would lose it
+  const bool ok = player.failures == 0 && player.games == games && (!memoryCheck || growth < kGrowthLimitKb);
+  if (!ok) std::printf("soak: FAILED\n");
   return ok ? 0 : 1;
 }

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "player/move_by_key.h"
-#include "screens/form1.h"
+#include "tests/support/qt_run.h"
 
 namespace zupi::test {
 
@@ -40,7 +40,12 @@ inline Qt::Key QtKey(Integer code) {
 // without a Qt key is pressed as Space.
 inline void Press(Integer code) {
   const Qt::Key key = QtKey(code);
-  QTest::keyClick(LoadedForm1()->Picture1, key == Qt::Key_unknown ? Qt::Key_Space : key);
+  QTest::keyClick(Control<QWidget>(Loaded<Form1>(), "Picture1"), key == Qt::Key_unknown ? Qt::Key_Space : key);
+}
+
+// Clicks a window's Command1.
+inline void ClickCommand1(QWidget* form) {
+  QTest::mouseClick(Control<QWidget>(form, "Command1"), Qt::LeftButton);
 }
 
 // A close request from the user or the window manager (spontaneous), as

@@ -9,15 +9,9 @@
 #include <QTest>
 #include <cstdio>
 
-#include "game/pacing.h"
 #include "game/program_cycle.h"
-#include "game/program_end.h"
 #include "game/random.h"
 #include "screens/fonts.h"
-#include "screens/form1.h"
-#include "screens/form2.h"
-#include "screens/form3.h"
-#include "screens/query_unload.h"
 #include "tests/support/auto_player.h"
 #include "tests/support/driver.h"
 
@@ -48,9 +42,7 @@ int main(int argc, char* argv[]) {
   outDir = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(outDir);
   InstallFontSubstitutes();
-  SetWaitPassLength(std::chrono::milliseconds(1));
-  SetEndAction([] {});
-  SetQueryUnloadHandler(CloseRule);
+  QtRun run;
   SeedRandom(20261206);
 
   enum class Shot { Title, Lit, Dark, GameOver, Certificate, Done } next = Shot::Title;
@@ -58,25 +50,25 @@ int main(int argc, char* argv[]) {
   int stepsInLit = 0;
   Driver driver([&] {
     if (next == Shot::Done) return;
-    if (Form2* certificate = LoadedForm2()) {
-      if (certificate->Command1->isHidden()) return;
+    if (Form2* certificate = Loaded<Form2>()) {
+      if (Control<QWidget>(certificate, "Command1")->isHidden()) return;
       Save(certificate, "certificate");
       next = Shot::Done;
       CloseByUser(certificate);
       return;
     }
-    if (Form3* title = LoadedForm3()) {
-      if (title->Command1->isHidden()) return;
+    if (Form3* title = Loaded<Form3>()) {
+      if (Control<QWidget>(title, "Command1")->isHidden()) return;
       if (next == Shot::Title) {
         Save(title, "title");
         next = Shot::Lit;
       }
-      QTest::mouseClick(title->Command1, Qt::LeftButton);
+      ClickCommand1(title);
       return;
     }
-    Form1* game = LoadedForm1();
+    Form1* game = Loaded<Form1>();
     if (game == nullptr || game->isHidden()) return;
-    if (next == Shot::GameOver && !game->lblGameOver->isHidden()) {
+    if (next == Shot::GameOver && game->GameOverVisible()) {
       Save(game, "game-over");
       next = Shot::Certificate;
       return;
@@ -106,6 +98,6 @@ int main(int argc, char* argv[]) {
     if (next == Shot::Certificate && Level == 10) return Press(kKeyEscape);
     Press(KeyTowardsGoal());
   });
-  Main();
+  run.Go(Main);
   return saved == 5 ? 0 : 1;
 }

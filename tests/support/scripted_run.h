@@ -1,0 +1,267 @@
+// The game flow without a display: one object stands in for the event
+// loop, the three windows and the speaker. It counts wait passes instead of
+// sleeping, delivers the keys and clicks a test plans at the passes it plans
+// them, and writes everything the flow asks of the windows and the speaker
+// into a journal, each line stamped with its pass ("10 dong.wav"). A broken
+// expectation, a wait that nothing could end, or a run that goes on too long
+// stops the run at once by throwing; Go() catches it and says why.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "game/event_source.h"
+#include "game/program_end.h"
+#include "game/qo_wav.h"
+#include "game/random.h"
+#include "game/windows.h"
+#include "player/move_by_key.h"
+#include "tests/support/game_state.h"
+
+namespace zupi::test {
+
+struct RunStopped {
+  std::string why;
+};
+
+// Stops the run at once unless `ok`.
+inline void Expect(bool ok, const std::string& what) {
+  if (!ok) throw RunStopped{what};
+}
+
+// The built-in generator with a fixed seed, unmoved by Main's Randomize.
+// Keeps every value it hands out, so a test can replay a cave.
+class SeededRandom : public RandomSequence {
+ public:
+  explicit SeededRandom(std::uint64_t seed) { generator_.state += seed; }
+  float Next() override {
+    drawn.push_back(static_cast<float>(generator_.Next() >> 8) * (1.0f / 16777216.0f));
+    return drawn.back();
+  }
+  std::vector<float> drawn;
+
+ private:
+  detail::Pcg32 generator_;
+};
+
+class ScriptedRun : public EventSource, public Windows, public WaveOutput {
+ public:
+  static constexpr int kPassLimit = 100000;  // hours of play: a run stuck in waits
+
+  explicit ScriptedRun(std::uint64_t seed = 1) : random(seed) {
+    ResetGameState();
+    SetEventSource(this);
+    SetWindows(this);
+    SetWaveOutput(this);
+    SetRandomSequence(&random);
+  }
+  ~ScriptedRun() override {
+    SetGameScreen(nullptr);
+    SetEventSource(nullptr);
+    SetWindows(nullptr);
+    SetWaveOutput(nullptr);
+    SetRandomSequence(nullptr);
+  }
+  ScriptedRun(const ScriptedRun&) = delete;
+  ScriptedRun& operator=(const ScriptedRun&) = delete;
+
+  // Plans `action` for the first handling of events at or after `pass`.
+  void At(int pass, std::function<void()> action) { plan_.emplace(pass, std::move(action)); }
+  // What the player does when a flag wait begins or goes on: true when it
+  // did something; when not, time runs on to the next planned event.
+  std::function<bool()> whenIdle;
+
+  // Runs `body` (PlayGame, Main, ...); returns "" when it returned, "end"
+  // when the program ended, or why the run was stopped.
+  std::string Go(const std::function<void()>& body) {
+    try {
+      body();
+      return "";
+    } catch (const ProgramEnd&) {
+      return "end";
+    } catch (const RunStopped& stop) {
+      return "pass " + std::to_string(pass_) + ": " + stop.why;
+    }
+  }
+
+  // The player's hands.
+  void Press(Integer key) {
+    Expect(game.loaded && game.shown, "a key pressed with no game window shown");
+    Note("key " + std::to_string(key));
+    MoveByKey(key);
+  }
+  void ClickStart() {
+    if (title.loaded && title.revealed.count("Command1")) Form3Command1Click();  // else not there to click
+  }
+  void ClickOk() {
+    if (certificate.loaded && certificate.revealed.count("Command1")) Form2Command1Click();
+  }
+  void CloseByUser() { CloseRule(kUnloadByUser); }
+
+  int pass() const { return pass_; }
+  int handlings() const { return handlings_; }
+  // The journal lines that contain `part`.
+  std::vector<std::string> Lines(const std::string& part) const {
+    std::vector<std::string> lines;
+    for (const std::string& line : journal)
+      if (line.find(part) != std::string::npos) lines.push_back(line);
+    return lines;
+  }
+  void Note(const std::string& what) { journal.push_back(std::to_string(pass_) + " " + what); }
+
+  // EventSource
+  void DoEvents() override {
+    ++handlings_;
+    while (!plan_.empty() && plan_.begin()->first <= pass_) {
+      auto action = std::move(plan_.begin()->second);
+      plan_.erase(plan_.begin());
+      action();
+    }
+  }
+  void Sleep() override {
+    Expect(++pass_ < kPassLimit, "the run goes on without end");
+  }
+  void WaitForEvents() override {
+    Expect(++waits_ < kPassLimit, "the run goes on without end");
+    if (!plan_.empty() && plan_.begin()->first <= pass_) return DoEvents();
+    if (whenIdle && whenIdle()) return;
+    Expect(!plan_.empty(), "waits for an event that nothing plans");
+    pass_ = std::max(pass_, plan_.begin()->first);
+    DoEvents();
+  }
+  void EndProgram() override {
+    Note("end");
+    throw ProgramEnd{};
+  }
+
+  // WaveOutput
+  void Play(std::string_view name) override { Note(std::string(name)); }
+  void StopAll() override { Note("silence"); }
+
+  // The stand-ins of the three windows.
+  struct Form : Window {
+    Form(ScriptedRun& run, const char* name) : run_(run), name_(name) {}
+    void Show() override { Use("show"), shown = true; }
+    void CenterForm() override { Use("centre"); }
+    void Use(const std::string& what) {
+      Expect(loaded, std::string(name_) + " used while not loaded");
+      run_.Note(name_ + (" " + what));
+    }
+    bool loaded = false, shown = false;
+    std::map<std::string, int> revealed;
+
+   protected:
+    ScriptedRun& run_;
+    const char* name_;
+  };
+
+  struct Game : Form, GameWindow {
+    using Form::Form;
+    void Show() override { Form::Show(); }
+    void CenterForm() override { Form::CenterForm(); }
+    void SetLabel2(const std::string& caption) override {
+      label2 = caption;
+      Use("Label2 " + caption.substr(0, caption.find('\r')));
+    }
+    bool GameOverVisible() const override { return gameOver; }
+    void SetGameOverVisible(bool visible) override {
+      gameOver = visible;
+      Use(visible ? "GAME OVER on" : "GAME OVER off");
+    }
+    void SetBoardBackColor(Colour) override {}
+    void SetBoardForeColor(Colour) override {}
+    void FillBoardBox(int, int, int, int) override {}
+    void FillBoardBoxIn(int, int, int, int, Colour) override {}
+    void SetIconLeft(int twips) override { iconLeft = twips; }
+    void SetIconTop(int twips) override {
+      Use("icon " + std::to_string(iconLeft / kCellTwips) + "," + std::to_string(twips / kCellTwips));
+    }
+    void ShowZupi(int index) override { Use("imgZupi " + std::to_string(index)); }
+    void ShowRousoku(int) override {}
+    void SetSafeLight(int index, Colour colour) override {
+      lamps.at(static_cast<std::size_t>(index)) = colour;
+      Use("SafeLight " + std::to_string(index) + (colour == kGreen ? " green" : " red"));
+    }
+    std::string label2;
+    bool gameOver = false;
+    int iconLeft = 0;
+    std::array<Colour, 3> lamps{};
+  };
+
+  struct Title : Form, TitleWindow {
+    using Form::Form;
+    void Show() override { Form::Show(); }
+    void CenterForm() override { Form::CenterForm(); }
+    void ShowImage1() override {
+      Expect(run_.game.loaded, "the title's picture needs the game window loaded");
+      Use("Image1");
+    }
+    void Reveal(TitlePart part) override {
+      const char* names[] = {"Image2", "Label1", "Command1"};
+      revealed[names[static_cast<int>(part)]] = run_.pass();
+      Use(names[static_cast<int>(part)]);
+    }
+  };
+
+  struct Certificate : Form, CertificateWindow {
+    using Form::Form;
+    void Show() override { Form::Show(); }
+    void CenterForm() override { Form::CenterForm(); }
+    void SetLabel3(const std::string& caption) override {
+      label3 = caption;
+      Use("Label3 set");
+    }
+    void Reveal(CertificatePart part) override {
+      const char* names[] = {"Label1", "Label2", "Label3", "Command1"};
+      revealed[names[static_cast<int>(part)]] = run_.pass();
+      Use(names[static_cast<int>(part)]);
+    }
+    std::string label3;
+  };
+
+  // Windows
+  GameWindow& LoadForm1() override {
+    if (Load(game)) {
+      SetGameScreen(&game);
+      game.gameOver = false;
+    }
+    return game;
+  }
+  void UnloadForm1() override {
+    Unload(game);
+    SetGameScreen(nullptr);
+  }
+  CertificateWindow& LoadForm2() override { return Load(certificate), certificate; }
+  void UnloadForm2() override { Unload(certificate); }
+  TitleWindow& LoadForm3() override { return Load(title), title; }
+  void UnloadForm3() override { Unload(title); }
+
+  Game game{*this, "Form1"};
+  Title title{*this, "Form3"};
+  Certificate certificate{*this, "Form2"};
+  std::vector<std::string> journal;
+  SeededRandom random;
+
+ private:
+  // A fresh window from its layout, unless it is loaded already.
+  bool Load(Form& form) {
+    if (form.loaded) return false;
+    form.loaded = true;
+    form.Use("load");
+    return true;
+  }
+  void Unload(Form& form) {
+    form.Use("unload");
+    form.loaded = form.shown = false;
+    form.revealed.clear();
+  }
+
+  std::multimap<int, std::function<void()>> plan_;
+  int pass_ = 0;
+  int waits_ = 0;
+  int handlings_ = 0;
+};
+
+}  // namespace zupi::test
