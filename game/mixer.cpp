@@ -38,6 +38,11 @@ constexpr int kRate = 44100;
 constexpr auto kFirstRetry = std::chrono::milliseconds(500);
 constexpr auto kLastRetry = std::chrono::seconds(4);
 constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
+// An open device plays silence on SDL's thread, waking it a hundred times a
+// second; after this long with no sound asked for, the device is closed
+// until the next sound. Longer than the longest sound, short enough that a
+// player idling on the title costs nothing.
+constexpr auto kIdleClose = std::chrono::seconds(3);
 
 // SDL's audio subsystem is one per process: a mixer left stuck in a server
 // keeps it until the server wakes, and a newer mixer waits for that here.
@@ -73,7 +78,7 @@ class Device {
   // Opens the default device unless it failed too recently.
   void OpenIfDue() {
     if (IsOpen() || Clock::now() < nextTry_) return;
-    owner_ = std::unique_lock(sdlOwner);
+    if (!owner_.owns_lock()) owner_ = std::unique_lock(sdlOwner);
     snd_lib_error_set_handler(&QuietAlsa);
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
@@ -100,14 +105,19 @@ class Device {
   // True when the server went away under an open device.
   bool Lost() const { return IsOpen() && SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED; }
 
-  void Close() {
+  // Closes the device but keeps SDL, so the next open is quick.
+  void Rest() {
     if (id_ != 0) SDL_CloseAudioDevice(id_);
     id_ = 0;
+    voice_ = nullptr;
+  }
+
+  void Close() {
+    Rest();
     if (owner_.owns_lock()) {
       SDL_Quit();  // the mixer is SDL's only user; this also drops the hints
       owner_.unlock();
     }
-    voice_ = nullptr;
   }
 
   // Starts `pcm` from its beginning, or silences the voice when null.
@@ -152,7 +162,13 @@ class Worker {
       bool stop = false;
       {
         std::unique_lock lock(shared_->mutex);
-        shared_->wake.wait(lock, [&] { return shared_->quit || shared_->stop || shared_->play; });
+        const auto asked = [&] { return shared_->quit || shared_->stop || shared_->play; };
+        if (!shared_->wake.wait_for(lock, kIdleClose, asked)) {
+          lock.unlock();
+          device_.Rest();
+          lock.lock();
+          shared_->wake.wait(lock, asked);
+        }
         if (shared_->quit) break;
         std::swap(play, shared_->play);
         std::swap(stop, shared_->stop);

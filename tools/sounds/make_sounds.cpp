@@ -11,7 +11,10 @@
 #include <fstream>
 #include <numbers>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "game/sounds.h"
 
 namespace {
 
@@ -175,11 +178,11 @@ bool WriteWav(const std::filesystem::path& path, const Samples& s) {
 
 int main(int argc, char** argv) {
   const std::filesystem::path dir = argc > 1 ? argv[1] : ".";
-  const std::pair<const char*, Samples> sounds[] = {
-      {"nirorop.wav", Nirorop()},
-      {"pororin.wav", Pororin()},
-      {"dong.wav", Dong()},
-      {"zupiwlk.wav", Zupiwlk()},
+  const std::pair<std::string_view, Samples> sounds[] = {
+      {zupi::kNiroropWav, Nirorop()},
+      {zupi::kPororinWav, Pororin()},
+      {zupi::kDongWav, Dong()},
+      {zupi::kZupiwlkWav, Zupiwlk()},
   };
   for (const auto& [name, samples] : sounds) {
     if (!WriteWav(dir / name, samples)) {
