@@ -1,5 +1,6 @@
 // WM_NAME from UTF-8 through Xlib: STRING where the caption fits Latin-1,
-// COMPOUND_TEXT otherwise, as the conventions for that property ask.
+// COMPOUND_TEXT otherwise, as the conventions for that property ask; and
+// _NET_WM_NAME as the bare title in UTF-8.
 #include "screens/window_caption.h"
 
 #include <QByteArray>
@@ -28,8 +29,15 @@ void WriteCaptionProperty(QWidget& window) {
     property = XTextProperty{};
     if (Xutf8TextListToTextProperty(display, list, 1, XUTF8StringStyle, &property) != Success) return;
   }
-  XSetWMName(display, static_cast<Window>(window.winId()), &property);
+  const auto id = static_cast<Window>(window.winId());
+  XSetWMName(display, id, &property);
   XFree(property.value);
+  // The toolkit appends the application's display name to _NET_WM_NAME
+  // where one is set; the caption is the window's title alone.
+  XChangeProperty(display, id, XInternAtom(display, "_NET_WM_NAME", False),
+                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(caption.constData()),
+                  static_cast<int>(caption.size()));
   XFlush(display);
 #else
   (void)window;
