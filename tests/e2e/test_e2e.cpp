@@ -1,5 +1,5 @@
-// The real program under a bare X server: the title opens centred with its
-// bare caption, its start button shows only after the pause, Alt+S starts a
+// The real program under a bare X server: the title opens with its bare
+// caption, its start button shows only after the pause, Alt+S starts a
 // game, Escape ends it and the title returns; a window manager's close
 // request ends the process with status 0; without a display it says so in
 // one line and exits with 1.
@@ -36,7 +36,7 @@ class EndToEndTest : public QObject {
 
 void EndToEndTest::titleGameAndCloseRequest() {
   X11Probe x;
-  QVERIFY2(x.connected(), "needs an X server (run under xvfb-run)");
+  QVERIFY2(x.connected(), "needs an X server (run under tests/support/on-private-x)");
   QTemporaryDir cwd;
   QProcess game;
   StartGame(game, cwd.path());
@@ -44,12 +44,10 @@ void EndToEndTest::titleGameAndCloseRequest() {
 
   auto title = WaitFor([&] { return WindowOfSize(x, kTitleSize); });
   QVERIFY2(title, "the title window opens");
-  // Both caption properties hold the bare title, with nothing appended.
+  // The program's own setup appends nothing to the captions (the test of
+  // the windows alone checks every window in every locale).
   QCOMPARE(x.textProperty(title->id, "_NET_WM_NAME"), QByteArray("Grotzel"));
   QCOMPARE(x.textProperty(title->id, "WM_NAME"), QByteArray("Grotzel"));
-  const QRect screen = x.screen();
-  QCOMPARE(title->geometry.left(), (screen.width() - kTitleSize.width()) / 2);
-  QCOMPARE(title->geometry.top(), (screen.height() - kTitleSize.height()) / 2);
 
   // The start button (4080, 2400 twips) is not there when the title opens
   // (the window is still black where it will stand), and shows after the pause.
@@ -62,8 +60,6 @@ void EndToEndTest::titleGameAndCloseRequest() {
   x.key("s", true);
   auto board = WaitFor([&] { return WindowOfSize(x, kGameSize); });
   QVERIFY2(board, "Alt+S starts a game");
-  QCOMPARE(x.textProperty(board->id, "_NET_WM_NAME"), QByteArray("Grotzel"));
-  QCOMPARE(x.textProperty(board->id, "WM_NAME"), QByteArray("Grotzel"));
   QVERIFY(!WindowOfSize(x, kTitleSize));  // the title is gone
   QTest::qWait(200);
   x.key("Escape");

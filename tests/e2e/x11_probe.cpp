@@ -162,7 +162,7 @@ bool X11Probe::managerAnswers(int ms) const {
   return answered;
 }
 
-QByteArray X11Probe::textProperty(unsigned long window, const char* name, QByteArray* type) const {
+QByteArray X11Probe::textProperty(unsigned long window, const char* name) const {
   Atom actual;
   int format;
   unsigned long count, after;
@@ -171,11 +171,6 @@ QByteArray X11Probe::textProperty(unsigned long window, const char* name, QByteA
   if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1024, False,
                          AnyPropertyType, &actual, &format, &count, &after, &data) == Success) {
     if (data != nullptr && format == 8) bytes = QByteArray(reinterpret_cast<char*>(data), int(count));
-    if (type != nullptr) {
-      char* typeName = actual != None ? XGetAtomName(display_, actual) : nullptr;
-      *type = typeName ? QByteArray(typeName) : QByteArray();
-      if (typeName) XFree(typeName);
-    }
     if (data) XFree(data);
   }
   return bytes;

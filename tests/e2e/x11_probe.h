@@ -41,8 +41,8 @@ class X11Probe {
   // True once the manager has answered a request for a frame's extents
   // within `ms`: it has finished starting and handles requests.
   bool managerAnswers(int ms) const;
-  // A caption property as stored: its bytes and the name of its type.
-  QByteArray textProperty(unsigned long window, const char* name, QByteArray* type = nullptr) const;
+  // A caption property as stored: its bytes.
+  QByteArray textProperty(unsigned long window, const char* name) const;
   // The frame the manager drew around a window (_NET_FRAME_EXTENTS).
   QMargins frameExtents(unsigned long window) const;
   // The colour of a pixel of a window, in window coordinates.

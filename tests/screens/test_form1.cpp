@@ -1,8 +1,7 @@
-// The game window: twips rounded to pixels and the hidden source pictures,
-// what a candle tick does to the board, that the icon and "GAME OVER" stay
-// above a repainted cave, that the five keys of the game reach the
-// movement handler as their codes without a click, and that every load
-// starts afresh.
+// The game window: what a candle tick does to the board, that the icon
+// and "GAME OVER" stay above a repainted cave, that the five keys of the
+// game reach the movement handler as their codes without a click, and
+// that every load starts afresh.
 #include <QApplication>
 #include <QTest>
 #include <QWindow>
@@ -46,22 +45,6 @@ class TestForm1 : public QObject {
     Control<QTimer>(form, "rousokuTimer")->stop();
   }
   void cleanup() { zupi::FormSlot<Form1>::Unload(); }
-
-  // Twips round to the nearest pixel (truncating moves the frame and shrinks
-  // the board); the source pictures stay below the fixed client area; only
-  // the board takes the focus, so every key goes to it.
-  void layoutRoundsTwipsAndKeepsTheSourcesOutOfSight() {
-    QCOMPARE(Control<QWidget>(form, "Shape1")->geometry(), QRect(5, 19, 273, 142));
-    QCOMPARE(Control<QWidget>(form, "Picture1")->geometry(), QRect(8, 24, 267, 133));
-    QCOMPARE(form->minimumSize(), QSize(403, 244));
-    QCOMPARE(form->maximumSize(), QSize(403, 244));
-    QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-    for (const char* source : {"imgZupiSRC(0)", "imgZupiSRC(3)", "ImgRouSRC(0)", "ImgRouSRC(2)"})
-      QVERIFY(Control<QWidget>(form, source)->y() >= form->height());
-    for (QWidget* control : form->findChildren<QWidget*>())
-      QCOMPARE(control->focusPolicy() != Qt::NoFocus, control->objectName() == "Picture1");
-  }
 
   // A lit tick draws the passage colour (the ends of its range here), then
   // the flame; rock stays black and the goal yellow.

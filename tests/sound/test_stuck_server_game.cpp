@@ -43,7 +43,7 @@ class StuckServerGameTest : public QObject {
   void theGamePlaysAndClosesWithAStuckServer() {
     QFETCH(bool, stuckBeforeStart);
     X11Probe x;
-    QVERIFY2(x.connected(), "needs an X server (run under xvfb-run)");
+    QVERIFY2(x.connected(), "needs an X server (run under tests/support/on-private-x)");
     zupi::test::PrivatePulse pulse;
     if (stuckBeforeStart) pulse.Pause();
     QTemporaryDir cwd;

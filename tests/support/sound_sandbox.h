@@ -97,7 +97,6 @@ class PrivatePulse {
     server_.kill();
     server_.waitForFinished(5000);
   }
-  QString Dir() const { return dir_.path(); }
 
   // What `pactl args` prints, within a few seconds.
   static QString Pactl(const QStringList& args) {
