@@ -1,12 +1,10 @@
-// make_icons: derives the Windows icon, and any menu icon size not drawn for
-// itself in packaging/icons/, from the 32 x 32 program icon. A derived menu
-// size blows every pixel up to a square without smoothing, which keeps the
-// pixel art crisp. The Windows icon is written as a classic one, 24-bit
+// make_icons: derives the Windows icon from the 32 x 32 program icon, so the
+// drawing lives in one file only. It is written as a classic icon, 24-bit
 // colour with a 1-bit mask, by hand: Qt's ico writer would store 32-bit
 // colour with alpha.
 //
-// Usage: make_icons <program_icon.png> <output folder> <size>...
-// writes <folder>/grotzel-<size>.png for each size and <folder>/grotzel.ico.
+// Usage: make_icons <program_icon.png> <output folder>
+// writes <folder>/grotzel.ico.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -103,25 +101,17 @@ int Fail(const char* what, const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: make_icons <program_icon.png> <folder> <size>...\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: make_icons <program_icon.png> <folder>\n");
     return 2;
   }
   const QString sourcePath = QString::fromLocal8Bit(argv[1]);
   const QDir folder(QString::fromLocal8Bit(argv[2]));
   const QImage icon(sourcePath);
   if (icon.isNull()) return Fail("cannot read", sourcePath);
-  if (icon.width() != icon.height() || icon.width() > 256)
-    return Fail("needs a square picture of at most 256 pixels:", sourcePath);
+  if (icon.size() != QSize(32, 32)) return Fail("needs a picture of 32 x 32 pixels:", sourcePath);
   if (!folder.mkpath(QStringLiteral("."))) return Fail("cannot create", folder.path());
 
-  for (int i = 3; i < argc; ++i) {
-    const int size = QByteArray(argv[i]).toInt();
-    const QString path = folder.filePath(QStringLiteral("grotzel-%1.png").arg(size));
-    if (size <= 0) return Fail("bad size for", path);
-    const QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!scaled.save(path, "PNG")) return Fail("cannot write", path);
-  }
   const QString icoPath = folder.filePath(QStringLiteral("grotzel.ico"));
   if (!WriteFile(icoPath, IconFile(icon))) return Fail("cannot write", icoPath);
   return 0;

@@ -43,9 +43,7 @@ done
 for size in 32x32 64x64 128x128 256x256; do
     [ -f "usr/share/icons/hicolor/$size/apps/grotzel.png" ] || fail "the package lacks the $size icon"
 done
-if [ -f "$src/packaging/icons/grotzel.svg" ]; then
-    [ -f usr/share/icons/hicolor/scalable/apps/grotzel.svg ] || fail "the package lacks the scalable icon"
-fi
+[ -f usr/share/icons/hicolor/scalable/apps/grotzel.svg ] || fail "the package lacks the scalable icon"
 stray=$(find . -type f | grep -Ev '^\./usr/(games/grotzel|share/(games/grotzel|applications|metainfo|man/man6|doc/grotzel|icons/hicolor)/)')
 [ -z "$stray" ] || fail "files outside the game's places: $stray"
 

@@ -1,7 +1,6 @@
-// The icons the build derives from the program icon: the Windows icon, a
+// The icon the build derives from the program icon: the Windows icon, a
 // classic 24-bit icon whose colours and mask give back the program icon
-// exactly, and any menu size not yet drawn for itself, which must be the
-// same drawing with each pixel blown up to a square.
+// exactly.
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -28,30 +27,6 @@ class TestIcons : public QObject {
   Q_OBJECT
 
  private slots:
-  void largerIconsRepeatEachPixelOfTheDrawing_data() {
-    QTest::addColumn<int>("size");
-    const QList<QByteArray> sizes = QByteArray(DERIVED_SIZES).split(',');
-    for (const QByteArray& size : sizes)
-      if (!size.isEmpty()) QTest::addRow("%s", size.constData()) << size.toInt();
-    if (QByteArray(DERIVED_SIZES).isEmpty()) QTest::addRow("none") << 0;
-  }
-
-  // Smoothing would blur the pixel art and invent colours the drawing lacks.
-  void largerIconsRepeatEachPixelOfTheDrawing() {
-    QFETCH(int, size);
-    if (size == 0) QSKIP("every menu size is drawn for itself");
-    const QImage source = ProgramIcon();
-    const QImage scaled = QImage(IconPath(QStringLiteral("grotzel-%1.png").arg(size)))
-                              .convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(source.size(), QSize(32, 32));
-    QCOMPARE(scaled.size(), QSize(size, size));
-    const int factor = size / source.width();
-    for (int y = 0; y < size; ++y)
-      for (int x = 0; x < size; ++x)
-        if (scaled.pixel(x, y) != source.pixel(x / factor, y / factor))
-          QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
-  }
-
   // Read back by hand, as Qt's ico reader ignores the mask of 24-bit icons.
   // Colour rows run bottom-up in blue-green-red order, 96 bytes each; the
   // mask rows follow, 4 bytes each, a set bit for a clear pixel.
