@@ -40,7 +40,7 @@ run: build-deps
 	@$(BUILD)/grotzel
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure --timeout 900 -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bench/grotzel_bench
@@ -56,7 +56,7 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 \
 sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGROTZEL_SANITIZE=ON -DGROTZEL_BENCH=OFF >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
-	@cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+	@cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure --timeout 900 -j $(JOBS)
 	@$(SANITIZE_ENV) build-sanitize/tests/soak/grotzel_soak --games 100 --no-memory-check
 
 # dpkg-buildpackage -b -us -uc in a copy of the tree; the .deb lands in $(BUILD).
