@@ -9,7 +9,8 @@
 // Waits are cut to 1 ms passes and the sound goes to a counter. It fails on
 // any broken check, or on memory growth of a megabyte or more after the
 // first games. The first broken check ends the run at once, as does a
-// stage that takes thousands of keys.
+// stage that takes thousands of keys, or 20 s in which the player finds
+// nothing to do (a button that never shows, a wait that never ends).
 //
 //   grotzel_soak [--games N] [--seed S (1 unless given)] [--no-memory-check]
 #include <QApplication>
@@ -20,7 +21,10 @@
 #include <cstdio>
 #include <cstring>
 #include <malloc.h>
+#include <atomic>
+#include <chrono>
 #include <random>
+#include <thread>
 
 #include "game/program_cycle.h"
 #include "game/qo_wav.h"
@@ -37,6 +41,23 @@ namespace {
 constexpr long kGrowthLimitKb = 1024;
 constexpr int kWarmUpGames = 10;
 constexpr int kKeysPerTick = 4;  // a fast player, and a thousand games in minutes
+constexpr int kIdleLimitSeconds = 20;
+
+std::atomic<long> actions{0};  // keys and clicks so far, for the watchdog
+
+// Ends the run when no key or click has come for kIdleLimitSeconds, even
+// if the event loop itself is stuck.
+void StartWatchdog() {
+  std::thread([] {
+    for (long seen = -1, idle = 0; idle < kIdleLimitSeconds; ++idle) {
+      std::this_thread::sleep_for(std::chrono::seconds(1));
+      if (actions != seen) seen = actions, idle = -1;
+    }
+    std::fprintf(stderr, "soak: FAILED: no key or click for %d s: the game waits for something that never comes\n",
+                 kIdleLimitSeconds);
+    std::_Exit(1);
+  }).detach();
+}
 
 // Resident memory in kB: all of it, the process's own pages, and the heap in
 // use after the allocator has handed its free pages back.
@@ -112,6 +133,7 @@ class SoakPlayer {
     if (certificate) {
       ++certificates;
       Expect(Level >= 10 && Level == endLevel_, "a certificate exactly from level 10");
+      ++actions;
       return ClickCommand1(window);
     }
     if (games > 0) Expect(Level == endLevel_, "the game ends on the planned level");
@@ -129,6 +151,7 @@ class SoakPlayer {
     endInDark_ = Chance(0.5);
     byBumps_ = Chance(0.5);
     ++games;
+    ++actions;
     ClickCommand1(window);
   }
 
@@ -150,6 +173,7 @@ class SoakPlayer {
     const long plays = speaker_.plays;
     const Integer key = running ? NextKey() : kKeyLeft;
     ++keys;
+    ++actions;
     Press(key);
     bumps += HitCount > hits;
     Expect(speaker_.plays == plays + (running ? 1 : 0), "one sound per key in a stage, none between");
@@ -197,6 +221,7 @@ int main(int argc, char* argv[]) {
   SoakPlayer player(games, seed, speaker);
   QElapsedTimer clock;
   clock.start();
+  StartWatchdog();
   {
     QtRun run;
     Driver driver([&] { player.Step(); });
