@@ -109,7 +109,7 @@ void WindowManagerTest::captionsFramesAndCloseThroughTheManager() {
   WaitFor([&] {
     board = ManagedOfSize(x, kGameSize);
     return board && WithinTwoPixels(TwiceOffCentre(FrameOf(x, *board), x.screen()));
-  }, 3000);
+  });
   QVERIFY(board);
   checkWindow(x, *board, "game");
 
