@@ -25,9 +25,9 @@ package-deps:
 # The build folder with the tests and benchmarks on; reconfigured only when
 # `make run` made it without them.
 build: deps
-	@grep -qx 'GROTZEL_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || \
+	@grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || \
 	  cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	        -DGROTZEL_TESTS=ON -DGROTZEL_BENCH=ON >/dev/null
+	        -DBUILD_TESTING=ON -DGROTZEL_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # A first run needs neither the tests nor their tools; a build folder that
@@ -35,7 +35,7 @@ build: deps
 run: build-deps
 	@[ -f $(BUILD)/CMakeCache.txt ] || \
 	  cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	        -DGROTZEL_TESTS=OFF -DGROTZEL_BENCH=OFF >/dev/null
+	        -DBUILD_TESTING=OFF -DGROTZEL_BENCH=OFF >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target grotzel sounds
 	@$(BUILD)/grotzel
 
@@ -67,7 +67,7 @@ package: package-deps
 # CMake lists what it installed in install_manifest.txt, which uninstall reads.
 install: build-deps
 	@cmake -S . -B $(INSTALL_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	       -DGROTZEL_TESTS=OFF -DGROTZEL_BENCH=OFF >/dev/null
+	       -DBUILD_TESTING=OFF -DGROTZEL_BENCH=OFF >/dev/null
 	@cmake --build $(INSTALL_BUILD) -j $(JOBS)
 	@DESTDIR="$(DESTDIR)" cmake --install $(INSTALL_BUILD) --prefix "$(PREFIX)"
 

@@ -12,16 +12,17 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/data_dirs.h"
 #include "bench/measures.h"
 #include "game/pacing.h"
 #include "game/play_game.h"
 #include "game/program_cycle.h"
 #include "game/qo_wav.h"
 #include "game/random.h"
-#include "game/wave_player.h"
 #include "player/move_by_key.h"
 #include "screens/form1.h"
 #include "screens/form3.h"
+#include "sound/wave_player.h"
 #include "tests/support/auto_player.h"
 #include "tests/support/driver.h"
 
@@ -58,7 +59,7 @@ void PlayerStep() {
 
 int RunPeakMemoryChild() {
   const long baseline = PeakKiB();
-  zupi::WavePlayer player;
+  zupi::WavePlayer player(zupi::GameDataDirs());
   zupi::SetWaveOutput(&player);
   zupi::test::QtRun run;
   zupi::SeedRandom(2024);

@@ -9,7 +9,7 @@
 #include "bench/measures.h"
 #include "game/qo_wav.h"
 #include "game/sounds.h"
-#include "game/wave_player.h"
+#include "sound/wave_player.h"
 #include "tests/support/sound_sandbox.h"
 
 namespace bench {

@@ -1,6 +1,6 @@
 // Where the game's waits get their events from. Every wait of the flow
 // handles window events through the installed source: the real program
-// installs Qt's event loop (game/qt_event_loop.h); a test installs a
+// installs Qt's event loop (app/qt_event_loop.h); a test installs a
 // scripted source that counts passes instead of sleeping and delivers the
 // key presses and button clicks it plans at the passes it plans them.
 #pragma once

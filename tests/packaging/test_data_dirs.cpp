@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QtTest>
 
-#include "game/data_dirs.h"
+#include "app/data_dirs.h"
 
 class TestDataDirs : public QObject {
   Q_OBJECT

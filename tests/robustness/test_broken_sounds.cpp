@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "game/qo_wav.h"
-#include "game/wave_player.h"
-#include "tests/support/sound_sandbox.h"
+#include "sound/wave_player.h"
 #include "tests/robustness/short_game.h"
+#include "tests/support/sound_sandbox.h"
 
 using namespace zupi;
 

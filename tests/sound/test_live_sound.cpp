@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "game/qo_wav.h"
-#include "game/wave_player.h"
+#include "sound/wave_player.h"
 #include "tests/support/sound_sandbox.h"
 
 using namespace zupi;

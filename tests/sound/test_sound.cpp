@@ -8,8 +8,8 @@
 #include <stdexcept>
 
 #include "game/qo_wav.h"
-#include "game/wave_file.h"
-#include "game/wave_player.h"
+#include "sound/wave_file.h"
+#include "sound/wave_player.h"
 #include "tests/support/sound_sandbox.h"
 
 using namespace zupi;

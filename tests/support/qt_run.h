@@ -7,9 +7,9 @@
 #include <chrono>
 #include <functional>
 
+#include "app/qt_event_loop.h"
 #include "game/event_source.h"
 #include "game/program_end.h"
-#include "game/qt_event_loop.h"
 #include "screens/form1.h"
 #include "screens/form2.h"
 #include "screens/form3.h"

@@ -14,4 +14,7 @@ namespace zupi {
 // anything else.
 std::optional<int> HandleCommandLine(int argc, const char* const argv[]);
 
+// The game's version, as --version prints it ("1.0.0").
+const char* GameVersion();
+
 }  // namespace zupi

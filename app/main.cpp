@@ -8,17 +8,18 @@
 #include <cstdlib>
 #include <memory>
 
-#include "game/command_line.h"
+#include "app/command_line.h"
+#include "app/data_dirs.h"
+#include "app/qt_event_loop.h"
 #include "game/event_source.h"
 #include "game/program_cycle.h"
 #include "game/program_end.h"
 #include "game/qo_wav.h"
-#include "game/qt_event_loop.h"
-#include "game/wave_player.h"
 #include "game/windows.h"
 #include "screens/fonts.h"
 #include "screens/forms.h"
 #include "screens/query_unload.h"
+#include "sound/wave_player.h"
 
 namespace {
 
@@ -58,12 +59,12 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("grotzel");
   // No display name: Qt would append it to every caption that differs from
   // it. The task bar takes the name from the desktop entry.
-  QApplication::setApplicationVersion(GROTZEL_VERSION);
+  QApplication::setApplicationVersion(zupi::GameVersion());
   QApplication::setDesktopFileName("grotzel");
   QApplication::setQuitOnLastWindowClosed(false);  // the cycle unloads windows itself
 
   zupi::InstallFontSubstitutes();
-  auto player = std::make_unique<zupi::WavePlayer>();
+  auto player = std::make_unique<zupi::WavePlayer>(zupi::GameDataDirs());
   zupi::SetWaveOutput(player.get());
   zupi::SetQueryUnloadHandler(zupi::CloseRule);
   zupi::QtEventLoop events;

@@ -1,13 +1,9 @@
 // --help, --version and the refusal of everything else, printed with
 // stdio so that they work without Qt, a display or a sound server.
-#include "game/command_line.h"
+#include "app/command_line.h"
 
 #include <cstdio>
 #include <string_view>
-
-#ifndef GROTZEL_VERSION
-#define GROTZEL_VERSION "unknown"
-#endif
 
 namespace zupi {
 namespace {
@@ -27,6 +23,9 @@ void PrintUsage(std::FILE* to) {
 
 }  // namespace
 
+// The build passes the version of the project.
+const char* GameVersion() { return GROTZEL_VERSION; }
+
 std::optional<int> HandleCommandLine(int argc, const char* const argv[]) {
   if (argc <= 1) return std::nullopt;
   const std::string_view first = argv[1];
@@ -36,7 +35,7 @@ std::optional<int> HandleCommandLine(int argc, const char* const argv[]) {
     return 0;
   }
   if (argc == 2 && version) {
-    std::printf("grotzel %s\n", GROTZEL_VERSION);
+    std::printf("grotzel %s\n", GameVersion());
     return 0;
   }
   // Each option stands alone: name the first argument that does not fit.

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "game/wave_file.h"
+#include "sound/wave_file.h"
 
 namespace zupi {
 

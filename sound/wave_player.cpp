@@ -2,9 +2,7 @@
 // up and reading it happen on the mixer's thread, through a loader that
 // holds its own copy of the folders, so nothing it touches belongs to the
 // window thread.
-#include "game/wave_player.h"
-
-#include "game/data_dirs.h"
+#include "sound/wave_player.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,8 +32,6 @@ bool IsPlayableWave(const QString& path) {
   // A second of sound is enough to know the whole file is there.
   return ReadWave(FileNameBytes(path), 1).has_value();
 }
-
-QStringList DefaultWaveDirs() { return GameDataDirs(); }
 
 WavePlayer::WavePlayer(QStringList dataDirs) : dataDirs_(std::move(dataDirs)) {
   // The mixer names the stream; the icon only PulseAudio's own variable can

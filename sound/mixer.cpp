@@ -3,7 +3,7 @@
 // whichever the machine has; the callback copies the one voice and fills
 // the rest with silence. Sounds are converted once to the device format
 // and kept for the session.
-#include "game/mixer.h"
+#include "sound/mixer.h"
 
 #include <SDL2/SDL.h>
 #include <alsa/asoundlib.h>

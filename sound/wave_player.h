@@ -12,7 +12,7 @@
 #include <memory>
 #include <string_view>
 
-#include "game/mixer.h"
+#include "sound/mixer.h"
 #include "game/qo_wav.h"
 
 namespace zupi {
@@ -24,17 +24,13 @@ QString FindWave(const QString& name, const QStringList& dirs);
 // True when `path` is a complete mono or stereo 8- or 16-bit PCM WAV file.
 bool IsPlayableWave(const QString& path);
 
-// The game's data folders, in search order: the installed share folder
-// beside the running program, then data/ beside it in a build tree.
-QStringList DefaultWaveDirs();
-
-// Plays through the mixer. Needs a QCoreApplication for the default
-// folders only. Play and StopAll cost the caller microseconds, whatever the
-// sound server does.
+// Plays through the mixer. Play and StopAll cost the caller microseconds,
+// whatever the sound server does.
 class WavePlayer : public WaveOutput {
  public:
-  // Searches the current directory, then `dataDirs`.
-  explicit WavePlayer(QStringList dataDirs = DefaultWaveDirs());
+  // Searches the current directory, then `dataDirs` (the game's own
+  // folders, which the program's start works out).
+  explicit WavePlayer(QStringList dataDirs);
   ~WavePlayer() override;
   WavePlayer(const WavePlayer&) = delete;
   WavePlayer& operator=(const WavePlayer&) = delete;

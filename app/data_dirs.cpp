@@ -1,14 +1,10 @@
 // The game's data folders, found relative to the running program. The one
 // build-time input is the installed share folder as seen from the program's
 // folder, a relative path such as "../share/games/grotzel".
-#include "game/data_dirs.h"
+#include "app/data_dirs.h"
 
 #include <QCoreApplication>
 #include <QDir>
-
-#ifndef GROTZEL_DATA_FROM_PROGRAM
-#define GROTZEL_DATA_FROM_PROGRAM "../share/games/grotzel"
-#endif
 
 namespace zupi {
 

@@ -1,7 +1,7 @@
 // The WAV reader: walks the RIFF chunks up to the first "data" chunk, takes
 // the format from "fmt ", and reads the samples only after every check has
 // passed, so a broken file costs a few small reads and no large buffer.
-#include "game/wave_file.h"
+#include "sound/wave_file.h"
 
 #include <algorithm>
 #include <array>

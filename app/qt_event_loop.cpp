@@ -1,5 +1,5 @@
 // The waits on Qt's event loop, and the end of the process.
-#include "game/qt_event_loop.h"
+#include "app/qt_event_loop.h"
 
 #include <QApplication>
 #include <QCoreApplication>
