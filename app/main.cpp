@@ -1,24 +1,19 @@
-// The program's entry point, the one place that knows both sides: it sets
-// up the toolkit, the sound and the fonts, installs the windows and Qt's
-// event loop under the game flow, then hands over to Main, which never
-// returns.
+// The program's entry point, the one place that knows every side: it sets
+// up the toolkit, the sound and the fonts, builds the host of the game from
+// the windows, Qt's event loop, the speaker and the random sequence, and
+// hands it to Main, which never returns.
 #include <QApplication>
 #include <QByteArray>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 #include "app/command_line.h"
 #include "app/data_dirs.h"
 #include "app/qt_event_loop.h"
-#include "game/event_source.h"
 #include "game/program_cycle.h"
-#include "game/program_end.h"
-#include "game/qo_wav.h"
-#include "game/windows.h"
+#include "game/random.h"
 #include "screens/fonts.h"
 #include "screens/forms.h"
-#include "screens/query_unload.h"
 #include "sound/wave_player.h"
 
 namespace {
@@ -64,13 +59,9 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);  // the cycle unloads windows itself
 
   zupi::InstallFontSubstitutes();
-  auto player = std::make_unique<zupi::WavePlayer>(zupi::GameDataDirs());
-  zupi::SetWaveOutput(player.get());
-  zupi::SetQueryUnloadHandler(zupi::CloseRule);
   zupi::QtEventLoop events;
-  zupi::SetEventSource(&events);
-  zupi::Forms forms;
-  zupi::SetWindows(&forms);
-
-  zupi::Main();
+  zupi::WavePlayer speaker(zupi::GameDataDirs());
+  zupi::Random random;
+  zupi::Forms forms(events, speaker, random);
+  zupi::Main({forms, events, speaker, random});
 }

@@ -13,7 +13,7 @@ namespace zupi {
 
 void QtEventLoop::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-void QtEventLoop::Sleep() {
+void QtEventLoop::HandleEventsForAPass() {
   QDeadlineTimer deadline(pass_, Qt::PreciseTimer);
   QTimer wake;  // makes sure the blocking wait returns at the deadline
   wake.setSingleShot(true);

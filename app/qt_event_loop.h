@@ -17,7 +17,7 @@ class QtEventLoop : public EventSource {
 
   void DoEvents() override;
   // Handles events as they come until the pass has lasted its length.
-  void Sleep() override;
+  void HandleEventsForAPass() override;
   void WaitForEvents() override;
   // Hides every window and ends the process with status 0, without
   // unwinding through the toolkit's code.

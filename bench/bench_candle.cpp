@@ -19,9 +19,9 @@ constexpr int kRuns = 9;
 constexpr int kTicksPerRun = 200;
 
 // Mean µs per tick over one run, in CPU time of the thread.
-double TimeTicks() {
+double TimeTicks(Form1& form, zupi::Random& random) {
   const double start = ThreadCpuNow();
-  for (int i = 0; i < kTicksPerRun; ++i) zupi::RousokuTimerTick();
+  for (int i = 0; i < kTicksPerRun; ++i) zupi::RousokuTimerTick(form, random);
   return (ThreadCpuNow() - start) / kTicksPerRun * 1e6;
 }
 
@@ -29,24 +29,26 @@ double TimeTicks() {
 
 std::vector<Row> MeasureCandleTick(Notes& notes) {
   zupi::test::ResetGameState();
-  zupi::SeedRandom(4711);
-  Form1* form = zupi::FormSlot<Form1>::Load();
+  zupi::test::QtRun run;
+  run.random.Seed(4711);
+  run.forms.LoadForm1();
+  Form1* form = run.forms.form1();
   form->Show();
   QTimer* timer = zupi::test::Control<QTimer>(form, "rousokuTimer");
   timer->stop();
   zupi::IsDark = false;
-  zupi::MakeCave(zupi::kBeginner);
-  zupi::DrawCave();
+  zupi::MakeCave(run.random, zupi::kBeginner);
+  zupi::DrawCave(*form);
   QCoreApplication::processEvents();
 
-  TimeTicks();  // warm-up
+  TimeTicks(*form, run.random);  // warm-up
   std::vector<double> runs;
-  for (int run = 0; run < kRuns; ++run) {
-    runs.push_back(TimeTicks());
+  for (int i = 0; i < kRuns; ++i) {
+    runs.push_back(TimeTicks(*form, run.random));
     QCoreApplication::processEvents();  // the paints, outside the timing
   }
   const int periodMs = timer->interval();
-  zupi::FormSlot<Form1>::Unload();
+  run.forms.UnloadForm1();
   zupi::test::ResetGameState();
 
   Row row{"candle tick (lit, beginner cave)", Median(runs), "µs", "", kNone, 200};

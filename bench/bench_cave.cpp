@@ -16,28 +16,27 @@ constexpr int kRuns = 9;
 constexpr double kRunSeconds = 0.02;
 
 // CPU seconds taken by `caves` calls of MakeCave.
-double TimeCaves(zupi::Integer difficulty, int caves) {
+double TimeCaves(zupi::Random& random, zupi::Integer difficulty, int caves) {
   const double start = ThreadCpuNow();
-  for (int i = 0; i < caves; ++i) zupi::MakeCave(difficulty);
+  for (int i = 0; i < caves; ++i) zupi::MakeCave(random, difficulty);
   return ThreadCpuNow() - start;
 }
 
 // Mean µs per cave over `kRuns` runs of about kRunSeconds each; the median run.
-double MicrosecondsPerCave(zupi::Integer difficulty) {
+double MicrosecondsPerCave(zupi::Random& random, zupi::Integer difficulty) {
   int caves = 16;
-  while (TimeCaves(difficulty, caves) < kRunSeconds) caves *= 2;  // also the warm-up
+  while (TimeCaves(random, difficulty, caves) < kRunSeconds) caves *= 2;  // also the warm-up
   std::vector<double> runs;
-  for (int run = 0; run < kRuns; ++run) runs.push_back(TimeCaves(difficulty, caves) / caves * 1e6);
+  for (int run = 0; run < kRuns; ++run) runs.push_back(TimeCaves(random, difficulty, caves) / caves * 1e6);
   return Median(runs);
 }
 
 // Random draws per cave, over a fixed set of caves.
 double DrawsPerCave(zupi::Integer difficulty) {
   constexpr int kCaves = 1000;
-  zupi::SeedRandom(1);
-  const std::uint64_t before = zupi::RandomDrawCount();
-  for (int i = 0; i < kCaves; ++i) zupi::MakeCave(difficulty);
-  return static_cast<double>(zupi::RandomDrawCount() - before) / kCaves;
+  zupi::Random random(1);
+  for (int i = 0; i < kCaves; ++i) zupi::MakeCave(random, difficulty);
+  return static_cast<double>(random.draws()) / kCaves;
 }
 
 }  // namespace
@@ -45,11 +44,11 @@ double DrawsPerCave(zupi::Integer difficulty) {
 std::vector<Row> MeasureMakeCave(Notes& notes) {
   const char* names[] = {"beginner", "intermediate", "advanced", "pro"};
   std::vector<Row> rows;
-  zupi::SeedRandom(12345);  // a fixed seed: much the same caves from run to run
+  zupi::Random random(12345);  // a fixed seed: much the same caves from run to run
   for (zupi::Integer difficulty = zupi::kBeginner; difficulty <= zupi::kPro; ++difficulty) {
     Row row;
     row.measure = std::string("MakeCave ") + names[difficulty - 1];
-    row.value = MicrosecondsPerCave(difficulty);
+    row.value = MicrosecondsPerCave(random, difficulty);
     row.unit = "µs";
     row.limit = difficulty == zupi::kPro ? 50 : 2;
     rows.push_back(row);

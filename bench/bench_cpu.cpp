@@ -72,7 +72,7 @@ Row StageWait() {
       ours.End();
       spin = Spin(ours.wall);
       run.SetPass(std::chrono::milliseconds(1));
-      zupi::test::Press(zupi::kKeyEscape);
+      zupi::test::Press(run, zupi::kKeyEscape);
     });
   });
   run.Go(zupi::PlayGame);
@@ -83,16 +83,15 @@ Row StageWait() {
 Row FixedWait() {
   zupi::test::QtRun run(std::chrono::milliseconds(100));
   zupi::test::ResetGameState();
-  Form1* form = zupi::FormSlot<Form1>::Load();
-  form->Show();
-  zupi::MakeCave(zupi::kBeginner);
-  zupi::DrawCave();
+  run.forms.LoadForm1().Show();
+  zupi::MakeCave(run.random, zupi::kBeginner);
+  zupi::DrawCave(*run.forms.form1());
   Window ours;
   ours.Begin();
-  zupi::Wait(5.0f);
+  zupi::Wait(run, 5.0f);
   ours.End();
   const Window spin = Spin(ours.wall);
-  zupi::FormSlot<Form1>::Unload();
+  run.forms.UnloadForm1();
   return CpuRow("CPU, Wait(5.0)", ours, spin);
 }
 
@@ -107,11 +106,11 @@ Row TitleWait() {
     QTimer::singleShot(kWindowMs, Qt::PreciseTimer, [&] {
       ours.End();
       spin = Spin(ours.wall);
-      if (Form3* title = zupi::test::Loaded<Form3>()) zupi::test::Control<QPushButton>(title, "Command1")->click();
+      if (Form3* title = run.forms.form3()) zupi::test::Control<QPushButton>(title, "Command1")->click();
     });
   });
   run.Go(zupi::ShowTitle);
-  zupi::FormSlot<Form1>::Unload();  // the title loads the game window for its picture
+  run.forms.UnloadForm1();  // the title loads the game window for its picture
   return CpuRow("CPU, title wait (WaitWhileRunning)", ours, spin);
 }
 

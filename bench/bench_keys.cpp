@@ -27,16 +27,6 @@ using zupi::Integer;
 constexpr int kWarmUpKeys = 20;
 constexpr int kKeys = 1000;
 
-Qt::Key QtKey(Integer code) {
-  switch (code) {
-    case zupi::kKeyLeft: return Qt::Key_Left;
-    case zupi::kKeyUp: return Qt::Key_Up;
-    case zupi::kKeyRight: return Qt::Key_Right;
-    case zupi::kKeyDown: return Qt::Key_Down;
-    default: return Qt::Key_Escape;
-  }
-}
-
 Integer Opposite(Integer code) {
   switch (code) {
     case zupi::kKeyLeft: return zupi::kKeyRight;
@@ -60,7 +50,7 @@ class KeyDriver : public QObject {
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override {
-    Form1* form = zupi::test::Loaded<Form1>();
+    Form1* form = run.forms.form1();
     if (!awaiting_ || form == nullptr) return false;
     if (object == Icon(form) && event->type() == QEvent::Paint) {
       iconPainted_ = Icon(form)->pos() == target_;
@@ -79,7 +69,7 @@ class KeyDriver : public QObject {
   static QWidget* Icon(Form1* form) { return zupi::test::Control<QWidget>(form, "imgZupiIcon"); }
 
   void PressNext() {
-    Form1* form = zupi::test::Loaded<Form1>();
+    Form1* form = run.forms.form1();
     if (form == nullptr || !zupi::IsRunning) {
       QTimer::singleShot(1, this, [this] { PressNext(); });
       return;
@@ -97,7 +87,7 @@ class KeyDriver : public QObject {
     awaiting_ = true;
     watchdog_.start();
     start_ = Now();
-    QTest::keyPress(zupi::test::Control<QWidget>(form, "Picture1"), QtKey(key));
+    QTest::keyPress(zupi::test::Control<QWidget>(form, "Picture1"), zupi::test::QtKey(key));
     target_ = Icon(form)->pos();
     if (target_ == before) Fail("a key did not move the icon");
   }
@@ -138,11 +128,14 @@ class KeyDriver : public QObject {
   void End() {
     awaiting_ = false;
     watchdog_.stop();
-    run_.SetPass(std::chrono::milliseconds(1));
-    if (zupi::test::Loaded<Form1>() != nullptr) zupi::test::Press(zupi::kKeyEscape);
+    run.SetPass(std::chrono::milliseconds(1));
+    if (run.forms.form1() != nullptr) zupi::test::Press(run, zupi::kKeyEscape);
   }
 
-  zupi::test::QtRun run_{std::chrono::milliseconds(100)};
+ public:
+  zupi::test::QtRun run{std::chrono::milliseconds(100)};
+
+ private:
   QTimer watchdog_;
   bool hooked_ = false;
   bool awaiting_ = false;
@@ -158,9 +151,9 @@ class KeyDriver : public QObject {
 
 std::vector<Row> MeasureKeyToPaint(Notes& notes) {
   zupi::test::ResetGameState();
-  zupi::SeedRandom(99);
   KeyDriver driver;
-  zupi::PlayGame();
+  driver.run.random.Seed(99);
+  zupi::PlayGame(driver.run.host());
   zupi::test::ResetGameState();
 
   const double median = Median(driver.latencies);

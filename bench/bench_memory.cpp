@@ -42,17 +42,17 @@ long PeakKiB() {
 
 // One step of the automatic player: start the game from the title, walk
 // each stage to its goal, and press Escape once level kLastLevel is done.
-void PlayerStep() {
+void PlayerStep(const zupi::test::QtRun& run) {
   if (!zupi::IsRunning) return;
-  if (Form3* title = zupi::test::Loaded<Form3>()) {
+  if (Form3* title = run.forms.form3()) {
     auto* start = zupi::test::Control<QPushButton>(title, "Command1");
     if (start->isVisible()) start->click();
     return;
   }
-  Form1* form = zupi::test::Loaded<Form1>();
+  Form1* form = run.forms.form1();
   if (form == nullptr || !form->isVisible()) return;
   const zupi::Integer key = zupi::Level > kLastLevel ? 0 : zupi::test::KeyTowardsGoal();
-  zupi::test::Press(key == 0 ? zupi::kKeyEscape : key);
+  zupi::test::Press(run, key == 0 ? zupi::kKeyEscape : key);
 }
 
 }  // namespace
@@ -60,18 +60,17 @@ void PlayerStep() {
 int RunPeakMemoryChild() {
   const long baseline = PeakKiB();
   zupi::WavePlayer player(zupi::GameDataDirs());
-  zupi::SetWaveOutput(&player);
-  zupi::test::QtRun run;
-  zupi::SeedRandom(2024);
+  zupi::test::QtRun run(std::chrono::milliseconds(1), &player);
+  run.random.Seed(2024);
   QTimer driver;
   driver.setInterval(1);
-  QObject::connect(&driver, &QTimer::timeout, [] { PlayerStep(); });
+  QObject::connect(&driver, &QTimer::timeout, [&run] { PlayerStep(run); });
   driver.start();
-  zupi::ShowTitle();
-  zupi::PlayGame();
+  const zupi::Host host = run.host();
+  zupi::ShowTitle(host);
+  zupi::PlayGame(host);
   std::printf("%ld %ld %d\n", PeakKiB(), baseline, static_cast<int>(zupi::Level));
   std::fflush(stdout);
-  zupi::SetWaveOutput(nullptr);
   return 0;
 }
 

@@ -18,11 +18,11 @@ namespace {
 const QString kDataDir = QStringLiteral(GROTZEL_BUILD_DATA_DIR);
 
 // Microseconds per PlayWave call, `count` calls 10 ms apart.
-std::vector<double> PlayCosts(int count) {
+std::vector<double> PlayCosts(zupi::WaveOutput& sound, int count) {
   std::vector<double> costs;
   for (int i = 0; i < count; ++i) {
     const double start = Now();
-    zupi::PlayWave(zupi::kZupiwlkWav);
+    zupi::PlayWave(sound, zupi::kZupiwlkWav);
     costs.push_back((Now() - start) * 1e6);
     QThread::msleep(10);
   }
@@ -59,10 +59,9 @@ std::vector<Row> MeasureSound(Notes& notes) {
     return rows;
   }
   zupi::WavePlayer player({kDataDir});
-  zupi::SetWaveOutput(&player);
   QThread::msleep(300);
 
-  const std::vector<double> ms = Latencies(recorder, 200, [] { zupi::PlayWave(zupi::kZupiwlkWav); });
+  const std::vector<double> ms = Latencies(recorder, 200, [&] { zupi::PlayWave(player, zupi::kZupiwlkWav); });
   const QString wave = kDataDir + "/zupiwlk.wav";
   const std::vector<double> paplay = Latencies(recorder, 20, [&] { QProcess::startDetached("paplay", {wave}); });
   const std::string reference = Format(Median(paplay)) + " / " + Format(Percentile(paplay, 99)) + " ms paplay";
@@ -77,17 +76,16 @@ std::vector<Row> MeasureSound(Notes& notes) {
   std::vector<double> rested;
   for (int i = 0; i < 3; ++i) {
     QThread::msleep(3500);
-    const std::vector<double> one = Latencies(recorder, 1, [] { zupi::PlayWave(zupi::kZupiwlkWav); });
+    const std::vector<double> one = Latencies(recorder, 1, [&] { zupi::PlayWave(player, zupi::kZupiwlkWav); });
     rested.insert(rested.end(), one.begin(), one.end());
   }
   rows.push_back({"step sound after 3.5 s of silence (median)", Median(rested), "ms", reference,
                   Median(rested) / Median(paplay), kNone});
 
-  AddCostRows(rows, "live", PlayCosts(1000));
+  AddCostRows(rows, "live", PlayCosts(player, 1000));
   pulse.Pause();
-  AddCostRows(rows, "stuck", PlayCosts(1000));
+  AddCostRows(rows, "stuck", PlayCosts(player, 1000));
   pulse.Resume();
-  zupi::SetWaveOutput(nullptr);
   return rows;
 }
 

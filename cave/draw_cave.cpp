@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "game/game_screen.h"
-#include "game/random.h"
 #include "game/zupi.h"
 
 namespace zupi {
@@ -17,35 +15,33 @@ constexpr Colour kGoalYellow = RGB(255, 255, 128);
 
 }  // namespace
 
-void DrawCave() {
-  GameScreen* board = CurrentGameScreen();
-  if (board == nullptr) return;
-  board->SetBoardBackColor(kBlack);
-  if (IsDark) board->SetBoardForeColor(kBlack);
+void DrawCave(GameScreen& board) {
+  board.SetBoardBackColor(kBlack);
+  if (IsDark) board.SetBoardForeColor(kBlack);
   for (int x = 0; x < kBoardColumns; ++x) {
     for (int y = 0; y < kBoardRows; ++y) {
       if (CaveMap(x, y) == 0) continue;
-      board->FillBoardBox(kCell * x, kCell * y, kCell * x + kCell, kCell * y + kCell);
+      board.FillBoardBox(kCell * x, kCell * y, kCell * x + kCell, kCell * y + kCell);
       if (x == kGoalColumn)
-        board->FillBoardBoxIn(kCell * x, kCell * y, kCell * x + kCell, kCell * y + kCell, kGoalYellow);
+        board.FillBoardBoxIn(kCell * x, kCell * y, kCell * x + kCell, kCell * y + kCell, kGoalYellow);
     }
   }
 }
 
-void FlickerLight() {
+void FlickerLight(GameScreen& board, RandomSequence& random) {
   if (IsDark) return;
-  const float r = Rnd();
+  const float r = random.Next();
   // nearbyint rounds halves to even in the default rounding mode.
   const int d = static_cast<int>(std::nearbyint(100.0 + 30.0 * static_cast<double>(r)));
-  if (GameScreen* board = CurrentGameScreen()) board->SetBoardForeColor(RGB(d + 10, d, d));
-  DrawCave();
+  board.SetBoardForeColor(RGB(d + 10, d, d));
+  DrawCave(board);
 }
 
-void RousokuTimerTick() {
-  FlickerLight();
+void RousokuTimerTick(GameScreen& screen, RandomSequence& random) {
+  FlickerLight(screen, random);
   int candle = kCandleUnlit;
-  if (!IsDark) candle = static_cast<int>(std::floor(static_cast<double>(Rnd()) * 2)) + 1;
-  if (GameScreen* screen = CurrentGameScreen()) screen->ShowRousoku(candle);
+  if (!IsDark) candle = static_cast<int>(std::floor(static_cast<double>(random.Next()) * 2)) + 1;
+  screen.ShowRousoku(candle);
 }
 
 }  // namespace zupi

@@ -3,19 +3,23 @@
 // and RousokuTimerTick is what the game window's 250 ms timer runs.
 #pragma once
 
+#include "game/game_screen.h"
+#include "game/random.h"
+
 namespace zupi {
 
 // Wipes the board black and fills every passage cell in the board's current
 // foreground colour (black in a dark stage), each goal cell of column 19
 // again in light yellow. Column by column, top row first.
-void DrawCave();
+void DrawCave(GameScreen& board);
 
 // In a lit stage: one draw picks the passage colour (d + 10, d, d) with
 // d = 100..130, then the board is repainted. In a dark stage: nothing.
-void FlickerLight();
+void FlickerLight(GameScreen& board, RandomSequence& random);
 
-// The candle timer's tick: FlickerLight, then the unlit candle in a dark
-// stage, or one of the two flames chosen by a second draw in a lit stage.
-void RousokuTimerTick();
+// The candle timer's tick on the game window: FlickerLight, then the unlit
+// candle in a dark stage, or one of the two flames chosen by a second draw
+// in a lit stage.
+void RousokuTimerTick(GameScreen& screen, RandomSequence& random);
 
 }  // namespace zupi

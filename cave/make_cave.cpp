@@ -5,8 +5,6 @@
 
 #include <array>
 
-#include "game/random.h"
-
 namespace zupi {
 namespace {
 
@@ -29,12 +27,12 @@ void ClearBoard() {
 
 // Row 5 to a random turn column 10..19, one row up or down there, then
 // straight on to the goal column. Exactly two draws.
-void DigBeginner() {
-  const Integer turn = FloorTimes(Rnd(), 10) + 10;
+void DigBeginner(RandomSequence& random) {
+  const Integer turn = FloorTimes(random.Next(), 10) + 10;
   Integer y = kStartY;
   for (Integer x = 0; x <= kGoalColumn; ++x) {
     if (x == turn) {
-      const float r = Rnd();
+      const float r = random.Next();
       Dig(x, y);
       y = (r < 0.5f) ? 4 : 6;
     }
@@ -45,11 +43,11 @@ void DigBeginner() {
 // One cell per column that shifts a row with probability `shift`. A move up
 // from row 0 lands on row 1, a move down from row 9 on row 8, so both the
 // edge row and its neighbour are dug. One draw per column plus one per move.
-void DigDrifting(float shift) {
+void DigDrifting(RandomSequence& random, float shift) {
   Integer y = kStartY;
   for (Integer x = 0; x <= kGoalColumn; ++x) {
-    if (Rnd() < shift) {
-      const float r = Rnd();
+    if (random.Next() < shift) {
+      const float r = random.Next();
       Dig(x, y);
       if (r < 0.5f) {
         --y;
@@ -74,7 +72,7 @@ void DigDrifting(float shift) {
 // mispredict on almost every draw. A step that leaves its limits is aimed at
 // the walker's own cell, which is passage, so the rock test refuses it too.
 // The walker's column and row are ints here; they stay within 0..19 and 0..9.
-void DigPro() {
+void DigPro(RandomSequence& sequence) {
   // Directions 0 right, 1 left, 2 up, 3 down, with the limit each one keeps:
   // x > minX, y > minY, y < maxY (right needs none: x + 1 is at most 19).
   static constexpr int kDx[4] = {1, -1, 0, 0};
@@ -85,7 +83,7 @@ void DigPro() {
 
   std::array<Integer, kCaveColumns * kCaveRows> grid;
   auto cell = [&grid](int x, int y) -> Integer& { return grid[x + kCaveColumns * y]; };
-  RandomBatch random;
+  RandomBatch random(sequence);
   Integer n = 1000;  // above the limit, so at least one attempt runs
   while (n > kProDrawLimit) {
     n = 0;
@@ -113,13 +111,13 @@ void DigPro() {
 
 }  // namespace
 
-void MakeCave(Integer difficulty) {
+void MakeCave(RandomSequence& random, Integer difficulty) {
   ClearBoard();
   switch (difficulty) {
-    case kBeginner: DigBeginner(); break;
-    case kIntermediate: DigDrifting(0.2f); break;
-    case kAdvanced: DigDrifting(0.4f); break;
-    case kPro: DigPro(); break;
+    case kBeginner: DigBeginner(random); break;
+    case kIntermediate: DigDrifting(random, 0.2f); break;
+    case kAdvanced: DigDrifting(random, 0.4f); break;
+    case kPro: DigPro(random); break;
     default: break;  // nothing to dig: the board stays rock
   }
 }

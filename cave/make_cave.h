@@ -4,6 +4,7 @@
 // draws in a fixed order, so a given sequence always gives the same cave.
 #pragma once
 
+#include "game/random.h"
 #include "game/zupi.h"
 
 namespace zupi {
@@ -13,9 +14,9 @@ inline constexpr Integer kIntermediate = 2;
 inline constexpr Integer kAdvanced = 3;
 inline constexpr Integer kPro = 4;
 
-// Clears the board and digs a cave of `difficulty` 1 to 4. Any other value
-// leaves the board all rock.
-void MakeCave(Integer difficulty);
+// Clears the board and digs a cave of `difficulty` 1 to 4 with draws from
+// `random`. Any other value leaves the board all rock.
+void MakeCave(RandomSequence& random, Integer difficulty);
 
 // The difficulty of the lit stage of `level`: 1 for levels 1-3, 2 for 4-6,
 // 3 for 7-9, 4 from 10 on.

@@ -1,8 +1,8 @@
 // What the game logic asks of the game window, Form1, while a game runs:
 // drawing on the board, moving the icon, swapping the portrait and candle
-// pictures and colouring the lamps. The Qt window fills this in and installs
-// itself while it is loaded; tests put a recorder in its place. With nothing
-// installed every request is dropped, so the logic never needs a display.
+// pictures and colouring the lamps. The Qt window fills this in and hands
+// itself to the handlers it calls; the stage loop hands on the window it
+// loaded; tests hand a recorder instead, so the logic never needs a display.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +23,9 @@ constexpr int BlueOf(Colour c) { return (c >> 16) & 0xFF; }
 
 inline constexpr Colour kGreen = 65280;  // a lamp with life left
 inline constexpr Colour kRed = 255;      // a lamp lost to a bump
+
+// The board is measured in twips, 200 to a cell's side.
+inline constexpr int kCellTwips = 200;
 
 // Indexes of the portrait pictures (imgZupiSRC).
 inline constexpr int kZupiNormal = 0;
@@ -57,9 +60,5 @@ class GameScreen {
   // SafeLight(index), 0 to 2, gets the fill colour.
   virtual void SetSafeLight(int index, Colour colour) = 0;
 };
-
-// The loaded game window, or nullptr when none is loaded.
-GameScreen* CurrentGameScreen();
-void SetGameScreen(GameScreen* screen);
 
 }  // namespace zupi

@@ -7,9 +7,7 @@
 #include "cave/make_cave.h"
 #include "game/messages.h"
 #include "game/pacing.h"
-#include "game/qo_wav.h"
 #include "game/sounds.h"
-#include "game/windows.h"
 #include "player/move_by_key.h"
 
 namespace zupi {
@@ -20,15 +18,15 @@ constexpr int kGameOverToggles = 6;  // shown and hidden three times
 
 // Sets up the stage that IsDark and Level describe: a new cave for a lit
 // stage, the old one for a dark stage.
-void SetUpStage(GameWindow& form) {
+void SetUpStage(const Host& host, GameWindow& form) {
   const std::string message = StageMessage(Level, IsDark);
-  if (!IsDark) MakeCave(DifficultyForLevel(Level));
+  if (!IsDark) MakeCave(host.random, DifficultyForLevel(Level));
   form.SetLabel2(message);
-  DrawCave();
+  DrawCave(form);
   form.ShowZupi(kZupiNormal);
   PosX = kStartX;
   PosY = kStartY;
-  PlaceIcon(PosX, PosY);
+  PlaceIcon(form, PosX, PosY);
   HitCount = 0;
   StageResult = 0;
   for (int lamp = 0; lamp < kLamps; ++lamp) form.SetSafeLight(lamp, kGreen);
@@ -36,12 +34,12 @@ void SetUpStage(GameWindow& form) {
 
 // After a goal: a moment of triumph, the startled face as Zupi is whisked
 // back to the start, and on to the next stage.
-void PlayGoalSequence(GameWindow& form) {
-  Wait(1.0f);
+void PlayGoalSequence(const Host& host, GameWindow& form) {
+  Wait(host.events, 1.0f);
   form.ShowZupi(kZupiStartled);
-  PlayWave(kNiroropWav);
-  PlaceIcon(kStartX, kStartY);
-  Wait(1.0f);
+  PlayWave(host.sound, kNiroropWav);
+  PlaceIcon(form, kStartX, kStartY);
+  Wait(host.events, 1.0f);
   IsRunning = true;
   IsDark = !IsDark;
   if (!IsDark) ++Level;
@@ -49,9 +47,8 @@ void PlayGoalSequence(GameWindow& form) {
 
 }  // namespace
 
-void PlayGame() {
-  Windows& windows = CurrentWindows();
-  GameWindow& form = windows.LoadForm1();
+void PlayGame(const Host& host) {
+  GameWindow& form = host.windows.LoadForm1();
   form.Show();
   form.CenterForm();
   IsDark = false;
@@ -59,20 +56,20 @@ void PlayGame() {
   IsRunning = true;
 
   while (IsRunning) {
-    SetUpStage(form);
-    if (IsDark) Wait(0.5f);  // keys already count during this pause
-    WaitWhileRunning();
+    SetUpStage(host, form);
+    if (IsDark) Wait(host.events, 0.5f);  // keys already count during this pause
+    WaitWhileRunning(host.events);
     if (StageResult != kStageGoal) break;
-    PlayGoalSequence(form);
+    PlayGoalSequence(host, form);
   }
 
   // Three blinks of half a second, starting from hidden.
   for (int i = 0; i < kGameOverToggles; ++i) {
     form.SetGameOverVisible(!form.GameOverVisible());
-    Wait(0.5f);
+    Wait(host.events, 0.5f);
   }
   form.SetGameOverVisible(false);
-  windows.UnloadForm1();
+  host.windows.UnloadForm1();
 }
 
 }  // namespace zupi

@@ -2,10 +2,12 @@
 // as every stage ends at the goal, then the blinking "GAME OVER".
 #pragma once
 
+#include "game/host.h"
+
 namespace zupi {
 
 // Shows the game window, plays until Escape or a third bump, and unloads the
 // window. Level then holds the level on which the game ended.
-void PlayGame();
+void PlayGame(const Host& host);
 
 }  // namespace zupi

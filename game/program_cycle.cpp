@@ -3,87 +3,67 @@
 // sequences do the rest between waits.
 #include "game/program_cycle.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "game/messages.h"
 #include "game/pacing.h"
 #include "game/play_game.h"
-#include "game/qo_wav.h"
-#include "game/random.h"
 #include "game/sounds.h"
-#include "game/windows.h"
 
 namespace zupi {
 namespace {
-
-Windows* windows = nullptr;
 
 // The first level that earns the certificate.
 constexpr Integer kCertificateLevel = 10;
 
 }  // namespace
 
-void SetWindows(Windows* w) { windows = w; }
-
-Windows& CurrentWindows() {
-  if (windows == nullptr) {
-    std::fputs("grotzel: no windows installed\n", stderr);
-    std::abort();
-  }
-  return *windows;
-}
-
-void Main() {
-  Randomize();
+void Main(const Host& host) {
+  host.random.Randomize();
   for (;;) {
-    ShowTitle();
-    PlayGame();
-    if (Level >= kCertificateLevel) ShowCertificate();
+    ShowTitle(host);
+    PlayGame(host);
+    if (Level >= kCertificateLevel) ShowCertificate(host);
   }
 }
 
-void ShowTitle() {
-  Windows& w = CurrentWindows();
-  w.LoadForm1();  // the source of the character picture; its candle starts
-  TitleWindow& title = w.LoadForm3();
+void ShowTitle(const Host& host) {
+  host.windows.LoadForm1();  // the source of the character picture; its candle starts
+  TitleWindow& title = host.windows.LoadForm3();
   title.CenterForm();
   title.Show();
   title.ShowImage1();
-  Wait(1.0f);
-  PlayWave(kDongWav);
+  Wait(host.events, 1.0f);
+  PlayWave(host.sound, kDongWav);
   title.Reveal(TitlePart::Image2);
   title.Reveal(TitlePart::Label1);
   title.Reveal(TitlePart::Command1);
   IsRunning = true;
-  WaitWhileRunning();
-  w.UnloadForm3();
+  WaitWhileRunning(host.events);
+  host.windows.UnloadForm3();
 }
 
-void ShowCertificate() {
-  Windows& w = CurrentWindows();
+void ShowCertificate(const Host& host) {
   IsRunning = true;
-  w.LoadForm1();
-  CertificateWindow& certificate = w.LoadForm2();
+  host.windows.LoadForm1();
+  CertificateWindow& certificate = host.windows.LoadForm2();
   certificate.CenterForm();
   certificate.Show();
-  Wait(0.8f);
+  Wait(host.events, 0.8f);
   certificate.Reveal(CertificatePart::Label1);
-  PlayWave(kPororinWav);
-  Wait(0.8f);
+  PlayWave(host.sound, kPororinWav);
+  Wait(host.events, 0.8f);
   certificate.Reveal(CertificatePart::Label2);
-  PlayWave(kDongWav);
+  PlayWave(host.sound, kDongWav);
   certificate.SetLabel3(CertificateText(Level));
   certificate.Reveal(CertificatePart::Label3);
   certificate.Reveal(CertificatePart::Command1);
-  WaitWhileRunning();
-  w.UnloadForm2();
+  WaitWhileRunning(host.events);
+  host.windows.UnloadForm2();
 }
 
 // The sound goes on playing while the title closes and the game begins.
-void Form3Command1Click() {
+void Form3Command1Click(WaveOutput& sound) {
   IsRunning = false;
-  PlayWave(kNiroropWav);
+  PlayWave(sound, kNiroropWav);
 }
 
 void Form2Command1Click() { IsRunning = false; }

@@ -1,19 +1,13 @@
-// Ending the program from inside any handler: the one thing that must not
-// outlive us, the sound, is stopped first.
+// Ending the program from a window's close request: the one thing that
+// could outlive the windows, the sound, is stopped first.
 #include "game/program_end.h"
-
-#include "game/event_source.h"
-#include "game/qo_wav.h"
 
 namespace zupi {
 
-void CloseRule(int unloadMode) {
-  if (unloadMode != kUnloadByCode) EndProgram();
-}
-
-void EndProgram() {
-  if (WaveOutput* output = CurrentWaveOutput()) output->StopAll();
-  CurrentEventSource().EndProgram();
+void CloseRule(EventSource& events, WaveOutput& sound, int unloadMode) {
+  if (unloadMode == kUnloadByCode) return;
+  sound.StopAll();
+  events.EndProgram();
 }
 
 }  // namespace zupi

@@ -3,6 +3,9 @@
 // event source makes every window go away and ends the process.
 #pragma once
 
+#include "game/event_source.h"
+#include "game/qo_wav.h"
+
 namespace zupi {
 
 // Why a window is going away, as its close request tells.
@@ -10,10 +13,7 @@ inline constexpr int kUnloadByUser = 0;  // the title bar's close, the window ma
 inline constexpr int kUnloadByCode = 1;  // the program's own unload
 
 // The close rule of every window: the program's own unload passes; any
-// other unload mode ends the program.
-void CloseRule(int unloadMode);
-
-// Stops the sound, then has the event source end the program.
-void EndProgram();
+// other unload mode silences `sound` and ends the program through `events`.
+void CloseRule(EventSource& events, WaveOutput& sound, int unloadMode);
 
 }  // namespace zupi

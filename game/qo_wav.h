@@ -1,7 +1,7 @@
 // The sound module: PlayWave starts a sound effect by its bare file name and
-// returns at once. The game logic calls it; which speaker actually plays is
-// installed at start-up (the Qt player in the real program, a recorder in
-// tests, nothing at all by default), so the logic stays free of any toolkit.
+// returns at once. The game logic calls it with the speaker it is given
+// (the mixer in sound/ in the real program, a recorder in tests), so the
+// logic stays free of any toolkit.
 #pragma once
 
 #include <string_view>
@@ -19,12 +19,8 @@ class WaveOutput {
   virtual void StopAll() = 0;
 };
 
-// Plays through `output` from now on; nullptr makes the game silent.
-// The caller keeps ownership.
-void SetWaveOutput(WaveOutput* output);
-WaveOutput* CurrentWaveOutput();
-
-// Starts the named WAV file and returns at once; never fails, never throws.
-void PlayWave(std::string_view fileName) noexcept;
+// Starts the named WAV file on `sound` and returns at once; never fails,
+// never throws.
+void PlayWave(WaveOutput& sound, std::string_view fileName) noexcept;
 
 }  // namespace zupi

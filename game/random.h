@@ -1,37 +1,22 @@
 // The program's one random sequence: uniform single-precision values r with
-// 0 <= r < 1, seeded once from the clock at start-up and drawn from by the
-// cave generator and the candle light, in the order their rules state.
-// Tests put a scripted sequence in its place and count the draws taken.
+// 0 <= r < 1, seeded once from the clock by Main and drawn from by the cave
+// generator and the candle light, in the order their rules state. The
+// sequence is handed to them; a test hands them a scripted one instead.
 #pragma once
 
 #include <cstdint>
 
 namespace zupi {
 
-// A replacement for the built-in sequence (see SetRandomSequence).
 class RandomSequence {
  public:
   virtual ~RandomSequence() = default;
-  // Must return a value in [0, 1).
+  // The next value; must lie in [0, 1).
   virtual float Next() = 0;
+  // Seeds the sequence from the clock, as Main does once before the first
+  // title. A sequence that a test scripts or seeds is left as it is.
+  virtual void Randomize() {}
 };
-
-// The next value of the sequence, 0 <= r < 1 (never 1.0).
-inline float Rnd();
-
-// Seeds the built-in sequence from a nanosecond clock mixed with
-// std::random_device, so two runs started in the same second differ.
-void Randomize();
-
-// Seeds the built-in sequence with a fixed value, for reproducible runs.
-void SeedRandom(std::uint64_t seed);
-
-// Draws from `sequence` instead of the built-in one until called again with
-// nullptr. The caller keeps ownership.
-void SetRandomSequence(RandomSequence* sequence);
-
-// How many values Rnd() has handed out since the program started.
-std::uint64_t RandomDrawCount();
 
 namespace detail {
 
@@ -49,45 +34,69 @@ struct Pcg32 {
   }
 };
 
-extern Pcg32 builtin;
-extern RandomSequence* scripted;
-extern std::uint64_t draws;
+// The top 24 bits become k * 2^-24: exactly a float, and strictly below 1.0
+// (the library's float distributions can round up to 1.0).
+inline float ToUnit(std::uint32_t bits) { return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f); }
 
 }  // namespace detail
 
-// Inline because the pro cave digger draws thousands of times per cave.
-// The top 24 bits become k * 2^-24: exactly a float, and strictly below 1.0
-// (the library's float distributions can round up to 1.0).
-inline float Rnd() {
-  ++detail::draws;
-  if (detail::scripted != nullptr) [[unlikely]]
-    return detail::scripted->Next();
-  return static_cast<float>(detail::builtin.Next() >> 8) * (1.0f / 16777216.0f);
-}
+// The game's own sequence, on PCG32.
+class Random : public RandomSequence {
+ public:
+  // The generator's fixed starting state, until Randomize or Seed.
+  Random() = default;
+  // A fixed seed, for runs that must repeat.
+  explicit Random(std::uint64_t seed) { Seed(seed); }
 
-// Draws for a hot loop: the same values in the same order as calling Rnd()
-// each time, but the built-in generator's state stays in a local copy (and
-// so in registers) until the batch ends. Nothing else may draw meanwhile.
+  float Next() final {
+    ++draws_;
+    return detail::ToUnit(generator_.Next());
+  }
+  // From a nanosecond clock mixed with std::random_device, so two runs
+  // started in the same second differ.
+  void Randomize() override;
+  void Seed(std::uint64_t seed);
+
+  // How many values the sequence has handed out.
+  std::uint64_t draws() const { return draws_; }
+
+ private:
+  friend class RandomBatch;
+  void Reset(std::uint64_t seed, std::uint64_t stream);
+
+  detail::Pcg32 generator_;
+  std::uint64_t draws_ = 0;
+};
+
+// Draws for a hot loop: the same values in the same order as calling Next()
+// each time, but the game's own generator runs on a local copy of its
+// state (so in registers) until the batch ends. Nothing else may draw from
+// the sequence meanwhile.
 class RandomBatch {
  public:
-  RandomBatch() : generator_(detail::builtin), scripted_(detail::scripted) {}
+  explicit RandomBatch(RandomSequence& sequence)
+      : sequence_(sequence), own_(dynamic_cast<Random*>(&sequence)) {
+    if (own_ != nullptr) generator_ = own_->generator_;
+  }
   ~RandomBatch() {
-    if (scripted_ == nullptr) detail::builtin = generator_;
-    detail::draws += taken_;
+    if (own_ == nullptr) return;
+    own_->generator_ = generator_;
+    own_->draws_ += taken_;
   }
   RandomBatch(const RandomBatch&) = delete;
   RandomBatch& operator=(const RandomBatch&) = delete;
 
   float Next() {
+    if (own_ == nullptr) [[unlikely]]
+      return sequence_.Next();
     ++taken_;
-    if (scripted_ != nullptr) [[unlikely]]
-      return scripted_->Next();
-    return static_cast<float>(generator_.Next() >> 8) * (1.0f / 16777216.0f);
+    return detail::ToUnit(generator_.Next());
   }
 
  private:
+  RandomSequence& sequence_;
+  Random* own_;
   detail::Pcg32 generator_;
-  RandomSequence* scripted_;
   std::uint64_t taken_ = 0;
 };
 

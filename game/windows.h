@@ -2,13 +2,15 @@
 // the game's own terms: load and unload them, show and centre them, set the
 // stage message, blink "GAME OVER", and reveal the title and the
 // certificate piece by piece. The windows in screens/ fill this in and the
-// program's entry point installs them; tests install stand-ins that record
-// what was asked. The two button handlers the windows call are here too.
+// program's start hands them to Main (game/host.h); tests hand stand-ins
+// that record what was asked. The two button handlers the windows call are
+// here too.
 #pragma once
 
 #include <string>
 
 #include "game/game_screen.h"
+#include "game/qo_wav.h"
 
 namespace zupi {
 
@@ -38,7 +40,8 @@ enum class TitlePart { Image2, Label1, Command1 };
 // Form3, the title window.
 class TitleWindow : public Window {
  public:
-  // Image1 takes the picture of imgZupiSRC(0) of the loaded game window.
+  // Image1 takes the picture of imgZupiSRC(0) of the game window, which
+  // was loaded before the title.
   virtual void ShowImage1() = 0;
   virtual void Reveal(TitlePart part) = 0;
 };
@@ -68,13 +71,9 @@ class Windows {
   virtual void UnloadForm3() = 0;
 };
 
-// The windows the flow works with. The caller keeps ownership.
-void SetWindows(Windows* windows);
-Windows& CurrentWindows();
-
 // Click handler of Command1 on Form3, the start button: ends the title's
 // wait and plays the start sound.
-void Form3Command1Click();
+void Form3Command1Click(WaveOutput& sound);
 // Click handler of Command1 on Form2, the certificate's OK button.
 void Form2Command1Click();
 

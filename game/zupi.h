@@ -22,11 +22,6 @@ inline constexpr int kStartX = 0;
 inline constexpr int kStartY = 5;
 inline constexpr int kGoalColumn = kBoardColumns - 1;
 
-// Lengths are in twips: a cell is 200 on a side, and 15 make one pixel at
-// the layouts' 96 dots per inch.
-inline constexpr int kCellTwips = 200;
-inline constexpr int kTwipsPerPixel = 15;
-
 // The cave: 21 by 11 cells indexed (x, y), x varying fastest in storage.
 // A nonzero cell is passage, 0 is rock.
 class CaveGrid {

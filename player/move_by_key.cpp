@@ -3,20 +3,16 @@
 // a step, the goal, or a bump that puts the player back.
 #include "player/move_by_key.h"
 
-#include "game/game_screen.h"
-#include "game/qo_wav.h"
 #include "game/sounds.h"
 
 namespace zupi {
 
-void PlaceIcon(Integer x, Integer y) {
-  GameScreen* screen = CurrentGameScreen();
-  if (screen == nullptr) return;
-  screen->SetIconLeft(static_cast<Integer>(kCellTwips * x));
-  screen->SetIconTop(static_cast<Integer>(kCellTwips * y));
+void PlaceIcon(GameScreen& screen, Integer x, Integer y) {
+  screen.SetIconLeft(static_cast<Integer>(kCellTwips * x));
+  screen.SetIconTop(static_cast<Integer>(kCellTwips * y));
 }
 
-void MoveByKey(Integer keyCode) {
+void MoveByKey(GameScreen& screen, WaveOutput& sound, Integer keyCode) {
   const Integer oldX = PosX;
   const Integer oldY = PosY;
   if (!IsRunning) return;
@@ -30,22 +26,21 @@ void MoveByKey(Integer keyCode) {
     default: break;
   }
 
-  GameScreen* screen = CurrentGameScreen();
   if (CaveMap(PosX, PosY) != 0) {
     if (PosX == kGoalColumn) {
-      if (screen) screen->ShowZupi(kZupiWink);
-      PlayWave(kPororinWav);
+      screen.ShowZupi(kZupiWink);
+      PlayWave(sound, kPororinWav);
       StageResult = kStageGoal;
       IsRunning = false;
     } else {
-      if (screen) screen->ShowZupi(kZupiNormal);
-      PlayWave(kZupiwlkWav);
+      screen.ShowZupi(kZupiNormal);
+      PlayWave(sound, kZupiwlkWav);
     }
   } else {
-    if (screen) screen->ShowZupi(kZupiHurt);
-    PlayWave(kDongWav);
+    screen.ShowZupi(kZupiHurt);
+    PlayWave(sound, kDongWav);
     ++HitCount;
-    if (screen) screen->SetSafeLight(HitCount - 1, kRed);
+    screen.SetSafeLight(HitCount - 1, kRed);
     if (HitCount > 2) {
       StageResult = kStageCrashed;
       IsRunning = false;
@@ -53,7 +48,7 @@ void MoveByKey(Integer keyCode) {
     PosX = oldX;
     PosY = oldY;
   }
-  PlaceIcon(PosX, PosY);
+  PlaceIcon(screen, PosX, PosY);
 }
 
 }  // namespace zupi

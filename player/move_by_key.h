@@ -4,6 +4,8 @@
 // Escape.
 #pragma once
 
+#include "game/game_screen.h"
+#include "game/qo_wav.h"
 #include "game/zupi.h"
 
 namespace zupi {
@@ -15,10 +17,11 @@ inline constexpr Integer kKeyUp = 38;
 inline constexpr Integer kKeyRight = 39;
 inline constexpr Integer kKeyDown = 40;
 
-// Handles one key-down. Does nothing at all while IsRunning is false.
-void MoveByKey(Integer keyCode);
+// Handles one key-down on the game window `screen`, with the sounds on
+// `sound`. Does nothing at all while IsRunning is false.
+void MoveByKey(GameScreen& screen, WaveOutput& sound, Integer keyCode);
 
 // Puts the player's icon on cell (x, y): left edge first, then top edge.
-void PlaceIcon(Integer x, Integer y);
+void PlaceIcon(GameScreen& screen, Integer x, Integer y);
 
 }  // namespace zupi

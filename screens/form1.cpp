@@ -16,7 +16,6 @@ using zupi::TwipsRect;
 
 namespace {
 
-
 // Creates a control of type T named `name` on `parent` at a layout
 // rectangle (pixels).
 template <typename T, typename... Args>
@@ -45,7 +44,7 @@ ImageControl* SourceImage(QWidget* parent, const char* name, const QRect& geomet
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : FormWindow(parent) {
+Form1::Form1(const zupi::FormHost& host) : FormWindow(host) {
   zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6045, 3660, QColorOf(64),
                          zupi::TitleButtons::MinimiseAndClose});
   // Creation order is stacking order: the brown frame goes first, under
@@ -57,17 +56,13 @@ Form1::Form1(QWidget* parent) : FormWindow(parent) {
   createMessageAndLamps();
   createPictures();
   createTimer();
-  zupi::SetGameScreen(this);
-}
-
-Form1::~Form1() {
-  if (zupi::CurrentGameScreen() == this) zupi::SetGameScreen(nullptr);
 }
 
 void Form1::createBoard() {
   Picture1 = Place<BoardBox>(this, "Picture1", TwipsRect(120, 360, 4000, 2000));
-  connect(Picture1, &BoardBox::keyDown, this,
-          [](int keyCode, int) { zupi::MoveByKey(static_cast<zupi::Integer>(keyCode)); });
+  connect(Picture1, &BoardBox::keyDown, this, [this](int keyCode, int) {
+    zupi::MoveByKey(*this, host_.sound, static_cast<zupi::Integer>(keyCode));
+  });
   Picture1->setFocus();
 
   imgZupiIcon = Place<ImageControl>(Picture1, "imgZupiIcon", TwipsRect(0, 0, 300, 300));
@@ -123,7 +118,7 @@ void Form1::createTimer() {
   rousokuTimer->setObjectName(QStringLiteral("rousokuTimer"));
   rousokuTimer->setInterval(250);
   rousokuTimer->setTimerType(Qt::PreciseTimer);
-  connect(rousokuTimer, &QTimer::timeout, this, [] { zupi::RousokuTimerTick(); });
+  connect(rousokuTimer, &QTimer::timeout, this, [this] { zupi::RousokuTimerTick(*this, host_.random); });
   rousokuTimer->start();
 }
 

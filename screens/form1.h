@@ -3,8 +3,8 @@
 // candle and the portrait. It holds no game logic: it does what the game
 // asks through GameWindow, passes the board's keys to MoveByKey and runs
 // the candle timer. Like the forms of the old toolkit it is loaded and
-// unloaded by the game flow, and every load starts from the layout again.
-// Each control carries its layout name as its object name.
+// unloaded by the game flow (see forms.h), and every load starts from the
+// layout again. Each control carries its layout name as its object name.
 #pragma once
 
 #include <QPixmap>
@@ -21,10 +21,9 @@ class Form1 : public zupi::FormWindow, public zupi::GameWindow {
   Q_OBJECT
 
  public:
-  // Builds every control from the layout, starts the candle timer and
-  // installs the window as the game's screen. Hidden until shown.
-  explicit Form1(QWidget* parent = nullptr);
-  ~Form1() override;
+  // Builds every control from the layout and starts the candle timer.
+  // Hidden until shown.
+  explicit Form1(const zupi::FormHost& host);
 
   // The picture of imgZupiSRC(index), for the title window's Image1.
   const QPixmap& ZupiSource(int index) const;

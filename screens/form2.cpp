@@ -16,7 +16,6 @@ using zupi::TwipsRect;
 
 namespace {
 
-
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 
 // A hidden, centred, transparent label in the layout's colour and font.
@@ -34,8 +33,8 @@ LabelControl* CertificateLabel(QWidget* parent, const char* name, const QRect& g
 
 }  // namespace
 
-Form2::Form2(QWidget* parent)
-    : FormWindow(parent), picture_(zupi::LoadPicture(zupi::Picture::Certificate)) {
+Form2::Form2(const zupi::FormHost& host)
+    : FormWindow(host), picture_(zupi::LoadPicture(zupi::Picture::Certificate)) {
   zupi::SetUpForm(this, {QStringLiteral("おめでとう!!"), 5220, 6690, QColorOf(16761087),
                          zupi::TitleButtons::CloseOnly});
   // The button has no font of its own.

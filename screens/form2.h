@@ -20,7 +20,7 @@ class Form2 : public zupi::FormWindow, public zupi::CertificateWindow {
  public:
   // Builds the window from its layout, hidden, with the labels and the
   // button hidden too.
-  explicit Form2(QWidget* parent = nullptr);
+  explicit Form2(const zupi::FormHost& host);
 
   // The window's background picture, drawn at its own size from the
   // top-left corner of the client area.

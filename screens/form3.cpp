@@ -1,8 +1,6 @@
 // The title window's layout and what it does for the title sequence.
 #include "screens/form3.h"
 
-
-#include "screens/form1.h"
 #include "screens/command_button.h"
 #include "screens/fonts.h"
 #include "screens/form_window.h"
@@ -14,13 +12,13 @@ using zupi::TwipsRect;
 
 namespace {
 
-
 // The copyright line; one line, it must fit the label's width.
 const char16_t kCopyright[] = u"© 2026 Grotzel developers";
 
 }  // namespace
 
-Form3::Form3(QWidget* parent) : FormWindow(parent) {
+Form3::Form3(const zupi::FormHost& host, const QPixmap& character)
+    : FormWindow(host), character_(character) {
   zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6030, 2940, QColorOf(0),
                          zupi::TitleButtons::CloseOnly});
   // The copyright line and the button have no font of their own.
@@ -52,16 +50,13 @@ Form3::Form3(QWidget* parent) : FormWindow(parent) {
   Command1 = zupi::MakeCommandButton(QStringLiteral("&Start Game"),
                                      TwipsRect(4080, 2400, 1695, 375), this);
   Command1->setObjectName(QStringLiteral("Command1"));
-  connect(Command1, &QPushButton::clicked, this, [] { zupi::Form3Command1Click(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { zupi::Form3Command1Click(host_.sound); });
   Command1->hide();
 }
 
 void Form3::CenterForm() { zupi::CenterForm(*this); }
 
-void Form3::ShowImage1() {
-  if (const Form1* game = zupi::FormSlot<Form1>::loaded)
-    Image1->setPicture(game->ZupiSource(zupi::kZupiNormal));
-}
+void Form3::ShowImage1() { Image1->setPicture(character_); }
 
 void Form3::Reveal(zupi::TitlePart part) {
   switch (part) {

@@ -5,6 +5,7 @@
 // carries its layout name as its object name.
 #pragma once
 
+#include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 
@@ -17,13 +18,13 @@ class Form3 : public zupi::FormWindow, public zupi::TitleWindow {
 
  public:
   // Builds the window from its layout, hidden, with every control but the
-  // character hidden too.
-  explicit Form3(QWidget* parent = nullptr);
+  // character hidden too. `character` is the picture Image1 will show, the
+  // game window's normal face.
+  Form3(const zupi::FormHost& host, const QPixmap& character);
 
   // zupi::TitleWindow
   void Show() override { ShowWindow(); }
   void CenterForm() override;
-  // Takes the picture from the loaded game window.
   void ShowImage1() override;
   void Reveal(zupi::TitlePart part) override;
 
@@ -32,4 +33,5 @@ class Form3 : public zupi::FormWindow, public zupi::TitleWindow {
   ImageControl* Image2;    // the title lettering
   LabelControl* Label1;    // the copyright line
   QPushButton* Command1;   // "Start Game"
+  QPixmap character_;
 };

@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "game/pacing.h"
+#include <cmath>
+
+#include "game/program_end.h"
 #include "screens/pictures/picture_files.h"
 #include "screens/query_unload.h"
 #include "screens/twips.h"
@@ -58,15 +60,23 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
 void CenterForm(QWidget& window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr || !CanPlaceWindows()) return;  // Wayland places windows itself
-  const QRect area = screen->geometry();
   // What stands centred is the outer frame that the window manager draws.
   const QMargins frame = FrameExtents(window);
-  const QSize outer = window.size().grownBy(frame);
-  const int left = CenteredOffset(area.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
-  const int top = CenteredOffset(area.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
   // One move: a window just shown would flash through a half-way place,
   // since the toolkit learns where the manager put it only later.
-  MoveFrameTo(window, {area.x() + left / kTwipsPerPixel, area.y() + top / kTwipsPerPixel}, frame);
+  MoveFrameTo(window, CenteredFrameTopLeft(screen->geometry(), window.size().grownBy(frame)), frame);
+}
+
+QPoint CenteredFrameTopLeft(const QRect& screen, const QSize& outer) {
+  const int left = CenteredOffset(screen.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
+  const int top = CenteredOffset(screen.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+  return {screen.x() + left / kTwipsPerPixel, screen.y() + top / kTwipsPerPixel};
+}
+
+int CenteredOffset(int screenTwips, int windowTwips) {
+  // nearbyint rounds half to even in the default rounding mode.
+  const int difference = static_cast<int>(std::nearbyint(static_cast<float>(screenTwips - windowTwips)));
+  return difference / 2;  // integer division truncates toward zero
 }
 
 void FormWindow::ShowWindow() {
@@ -84,6 +94,8 @@ bool FormWindow::event(QEvent* event) {
   return handled;
 }
 
-void FormWindow::closeEvent(QCloseEvent* event) { QueryUnload(event); }
+void FormWindow::closeEvent(QCloseEvent* event) {
+  QueryUnload(event, [this](int mode) { CloseRule(host_.events, host_.sound, mode); });
+}
 
 }  // namespace zupi

@@ -4,11 +4,27 @@
 #pragma once
 
 #include <QColor>
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
-#include <utility>
+
+#include "game/event_source.h"
+#include "game/qo_wav.h"
+#include "game/random.h"
 
 namespace zupi {
+
+// What a window's handlers reach besides its own controls: the speaker (a
+// step, a bump, the start button), the random sequence (the candle), and
+// the event source through which a close by the user ends the program.
+struct FormHost {
+  EventSource& events;
+  WaveOutput& sound;
+  RandomSequence& random;
+};
 
 enum class TitleButtons { CloseOnly, MinimiseAndClose };
 
@@ -28,31 +44,30 @@ void SetUpForm(QWidget* form, const FormStyle& style);
 // stands in the middle of the primary screen.
 void CenterForm(QWidget& window);
 
+// Where the top left corner of a window's outer frame, `outer` pixels in
+// size, goes to stand centred on `screen`. Each axis is centred in twips by
+// CenteredOffset.
+QPoint CenteredFrameTopLeft(const QRect& screen, const QSize& outer);
+
+// One axis of centring, in twips: the difference rounded (half to even) in
+// single precision, then halved with the remainder dropped, so a window
+// 151 twips wider than the screen gets -75.
+int CenteredOffset(int screenTwips, int windowTwips);
+
 // What the three windows have in common beyond their style: they are shown
 // in front and active, also where no window manager activates new windows,
 // their captions read the same whatever the locale, and a close request
 // goes to the close rule.
 class FormWindow : public QWidget {
  public:
-  using QWidget::QWidget;
+  explicit FormWindow(const FormHost& host) : host_(host) {}
   void ShowWindow();
 
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-};
 
-// A window loaded and unloaded like the forms of the old toolkit: at most
-// one at a time, created hidden from its layout on load, destroyed at once
-// (no close event) on unload.
-template <typename Form>
-struct FormSlot {
-  static inline Form* loaded = nullptr;
-  static Form* Load() {
-    if (loaded == nullptr) loaded = new Form;
-    return loaded;
-  }
-  static void Unload() { delete std::exchange(loaded, nullptr); }
+  FormHost host_;
 };
 
 }  // namespace zupi

@@ -1,4 +1,4 @@
-// Loading and unloading through the forms' slots.
+// Loading and unloading the three windows.
 #include "screens/forms.h"
 
 #include "screens/form1.h"
@@ -7,17 +7,30 @@
 
 namespace zupi {
 
-Forms::~Forms() {
-  UnloadForm1();
-  UnloadForm2();
-  UnloadForm3();
+Forms::Forms(EventSource& events, WaveOutput& sound, RandomSequence& random)
+    : host_{events, sound, random} {}
+
+Forms::~Forms() = default;
+
+GameWindow& Forms::LoadForm1() {
+  if (!form1_) form1_ = std::make_unique<Form1>(host_);
+  return *form1_;
 }
 
-GameWindow& Forms::LoadForm1() { return *FormSlot<Form1>::Load(); }
-void Forms::UnloadForm1() { FormSlot<Form1>::Unload(); }
-CertificateWindow& Forms::LoadForm2() { return *FormSlot<Form2>::Load(); }
-void Forms::UnloadForm2() { FormSlot<Form2>::Unload(); }
-TitleWindow& Forms::LoadForm3() { return *FormSlot<Form3>::Load(); }
-void Forms::UnloadForm3() { FormSlot<Form3>::Unload(); }
+void Forms::UnloadForm1() { form1_.reset(); }
+
+CertificateWindow& Forms::LoadForm2() {
+  if (!form2_) form2_ = std::make_unique<Form2>(host_);
+  return *form2_;
+}
+
+void Forms::UnloadForm2() { form2_.reset(); }
+
+TitleWindow& Forms::LoadForm3() {
+  if (!form3_) form3_ = std::make_unique<Form3>(host_, form1_ ? form1_->ZupiSource(kZupiNormal) : QPixmap());
+  return *form3_;
+}
+
+void Forms::UnloadForm3() { form3_.reset(); }
 
 }  // namespace zupi

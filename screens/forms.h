@@ -1,22 +1,48 @@
-// The three windows as the game flow loads and unloads them. The program's
-// entry point installs one Forms as the flow's Windows.
+// The three windows as the game flow loads and unloads them, like the forms
+// of the old toolkit: at most one of each at a time, created hidden from its
+// layout on load, destroyed at once (no close request) on unload. The
+// program's start hands one Forms to Main as the game's Windows.
 #pragma once
 
+#include <memory>
+
 #include "game/windows.h"
+#include "screens/form_window.h"
+
+class Form1;
+class Form2;
+class Form3;
 
 namespace zupi {
 
 class Forms : public Windows {
  public:
+  // The windows' handlers play on `sound` and draw from `random`; a close
+  // by the user silences `sound` and ends the program through `events`.
+  Forms(EventSource& events, WaveOutput& sound, RandomSequence& random);
   // Unloads whatever is still loaded.
   ~Forms() override;
+  Forms(const Forms&) = delete;
+  Forms& operator=(const Forms&) = delete;
 
   GameWindow& LoadForm1() override;
   void UnloadForm1() override;
   CertificateWindow& LoadForm2() override;
   void UnloadForm2() override;
+  // The title takes its character from the game window loaded before it.
   TitleWindow& LoadForm3() override;
   void UnloadForm3() override;
+
+  // The loaded windows; nullptr while not loaded.
+  Form1* form1() const { return form1_.get(); }
+  Form2* form2() const { return form2_.get(); }
+  Form3* form3() const { return form3_.get(); }
+
+ private:
+  FormHost host_;
+  std::unique_ptr<Form1> form1_;
+  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<Form3> form3_;
 };
 
 }  // namespace zupi

@@ -3,19 +3,16 @@
 
 #include <QCloseEvent>
 
-namespace zupi {
-namespace {
-QueryUnloadHandler handler = nullptr;
-}
+#include "game/program_end.h"
 
-void SetQueryUnloadHandler(QueryUnloadHandler newHandler) { handler = newHandler; }
+namespace zupi {
 
 int UnloadModeOf(const QCloseEvent& event) {
   return event.spontaneous() ? kUnloadByUser : kUnloadByCode;
 }
 
-void QueryUnload(QCloseEvent* event) {
-  if (handler != nullptr) handler(UnloadModeOf(*event));
+void QueryUnload(QCloseEvent* event, const QueryUnloadHandler& handler) {
+  handler(UnloadModeOf(*event));
   event->accept();
 }
 

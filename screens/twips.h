@@ -7,9 +7,10 @@
 
 #include <QRect>
 
-#include "game/zupi.h"
 
 namespace zupi {
+
+inline constexpr int kTwipsPerPixel = 15;
 
 // The nearest pixel. 15 is odd, so a whole number of twips never lies
 // exactly halfway between two pixels and no tie rule is needed.

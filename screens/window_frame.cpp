@@ -23,8 +23,6 @@
 namespace zupi {
 namespace {
 
-FrameExtentsSource extentsSource = nullptr;
-
 // How long a manager may take to answer a request for the extents; it
 // answers at once unless the machine is very busy.
 constexpr std::chrono::milliseconds kAnswerTime{1000};
@@ -136,7 +134,6 @@ std::optional<QMargins> X11FrameExtents(QWidget&) { return std::nullopt; }
 }  // namespace
 
 QMargins FrameExtents(QWidget& window) {
-  if (extentsSource != nullptr) return extentsSource(window);
   if (auto extents = X11FrameExtents(window)) return *extents;
   return ToolkitFrameMargins(window);
 }
@@ -149,7 +146,5 @@ void MoveFrameTo(QWidget& window, QPoint frameTopLeft, const QMargins& extents) 
 }
 
 bool CanPlaceWindows() { return !QGuiApplication::platformName().startsWith("wayland"); }
-
-void SetFrameExtentsSource(FrameExtentsSource source) { extentsSource = source; }
 
 }  // namespace zupi

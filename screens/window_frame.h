@@ -27,9 +27,4 @@ void MoveFrameTo(QWidget& window, QPoint frameTopLeft, const QMargins& extents);
 // False on platforms (Wayland) where a program cannot place its windows.
 bool CanPlaceWindows();
 
-// Tests stand in a frame of known extents for the real one; nullptr puts
-// the real lookup back.
-using FrameExtentsSource = QMargins (*)(QWidget& window);
-void SetFrameExtentsSource(FrameExtentsSource source);
-
 }  // namespace zupi

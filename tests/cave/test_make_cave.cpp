@@ -126,7 +126,7 @@ class MakeCaveTest : public QObject {
     QFETCH(Draws, draws);
     QFETCH(Rows, cave);
     ScriptedRandom random(draws);
-    MakeCave(static_cast<Integer>(difficulty));
+    MakeCave(random, static_cast<Integer>(difficulty));
     QCOMPARE(CaveRows(), cave);
     QVERIFY2(!random.overrun(), "took more draws than scripted");
     QCOMPARE(random.left(), std::size_t{0});  // and not fewer either
@@ -134,13 +134,13 @@ class MakeCaveTest : public QObject {
 
   // A difficulty outside 1..4 must dig nothing and take no draw.
   void unknownDifficultyLeavesAllRock() {
-    SeedRandom(7);
-    MakeCave(kPro);
+    Random random(7);
+    MakeCave(random, kPro);
     for (Integer difficulty : {Integer{0}, Integer{5}, Integer{-1}}) {
-      const auto before = RandomDrawCount();
-      MakeCave(difficulty);
+      const auto before = random.draws();
+      MakeCave(random, difficulty);
       QCOMPARE(PassageCount(), 0);  // not even the start cell
-      QCOMPARE(RandomDrawCount(), before);
+      QCOMPARE(random.draws(), before);
     }
   }
 
@@ -159,12 +159,12 @@ class MakeCaveTest : public QObject {
     QFETCH(int, difficulty);
     QFETCH(int, top);
     QFETCH(int, bottom);
-    SeedRandom(20261206 + difficulty);
+    Random random(20261206 + difficulty);
     std::array<int, kBoardRows> rowsUsed{};
     for (int cave = 0; cave < 10000; ++cave) {
-      const auto before = RandomDrawCount();
-      MakeCave(static_cast<Integer>(difficulty));
-      const auto draws = RandomDrawCount() - before;
+      const auto before = random.draws();
+      MakeCave(random, static_cast<Integer>(difficulty));
+      const auto draws = random.draws() - before;
       const int cells = PassageCount();
       QVERIFY(CaveMap(0, 5) == -1);
       QCOMPARE(ReachableFromStart(), cells);
@@ -195,12 +195,12 @@ class MakeCaveTest : public QObject {
 
   // A draw of 1.0 would walk off the thresholds; draws carry 24 bits.
   void drawsStayBelowOne() {
-    SeedRandom(1);
+    Random random(1);
     double sum = 0;
     const int n = 1 << 24;
     float highest = 0.0f;
     for (int i = 0; i < n; ++i) {
-      const float r = Rnd();
+      const float r = random.Next();
       const float scaled = r * 16777216.0f;
       if (r < 0.0f || scaled != static_cast<float>(static_cast<int>(scaled))) QFAIL("not a 24-bit draw in [0, 1)");
       highest = std::max(highest, r);

@@ -1,6 +1,6 @@
 // The pacing helpers on a scripted event source: how many passes a wait
-// makes and that each pass handles events before and after its sleep, the
-// close rule, and the centring arithmetic.
+// makes and that each pass handles events before and after its pause, and
+// the close rule.
 #include <QtTest>
 
 #include "game/pacing.h"
@@ -32,7 +32,7 @@ class PacingTest : public QObject {
     QFETCH(float, seconds);
     QFETCH(int, passes);
     ScriptedRun run;
-    QCOMPARE(run.Go([&] { Wait(seconds); }), std::string());
+    QCOMPARE(run.Go([&](const Host& host) { Wait(host.events, seconds); }), std::string());
     QCOMPARE(run.pass(), passes);
     QCOMPARE(run.handlings(), 2 * passes);
   }
@@ -43,7 +43,7 @@ class PacingTest : public QObject {
     ScriptedRun run;
     int handledAt = -1;
     run.At(3, [&] { handledAt = run.pass(); });
-    QCOMPARE(run.Go([] { Wait(1.0f); }), std::string());
+    QCOMPARE(run.Go([](const Host& host) { Wait(host.events, 1.0f); }), std::string());
     QCOMPARE(handledAt, 3);
   }
 
@@ -60,26 +60,9 @@ class PacingTest : public QObject {
     QFETCH(int, mode);
     QFETCH(QString, outcome);
     ScriptedRun run;
-    QCOMPARE(QString::fromStdString(run.Go([&] { CloseRule(mode); })), outcome);
+    QCOMPARE(QString::fromStdString(run.Go([&](const Host& host) { CloseRule(host.events, host.sound, mode); })), outcome);
     QCOMPARE(run.journal.empty(), outcome.isEmpty());
     if (!outcome.isEmpty()) QCOMPARE(run.journal, (std::vector<std::string>{"0 silence", "0 end"}));
-  }
-
-  // Half the rounded difference, truncated toward zero: a window wider
-  // than the screen sits left of it by -75, not -76.
-  void centringHalvesTheRoundedDifference_data() {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<int>("window");
-    QTest::addColumn<int>("offset");
-    QTest::newRow("wider than the screen") << 15000 << 15151 << -75;
-    QTest::newRow("a 1024-pixel screen") << 15360 << 6045 + 120 << 4597;
-    QTest::newRow("odd difference drops the half") << 100 << 1 << 49;
-  }
-  void centringHalvesTheRoundedDifference() {
-    QFETCH(int, screen);
-    QFETCH(int, window);
-    QFETCH(int, offset);
-    QCOMPARE(CenteredOffset(screen, window), offset);
   }
 };
 

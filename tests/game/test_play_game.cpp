@@ -6,7 +6,6 @@
 #include "cave/make_cave.h"
 #include "game/play_game.h"
 #include "tests/support/auto_player.h"
-#include "tests/support/scripted_random.h"
 #include "tests/support/scripted_run.h"
 
 using namespace zupi;
@@ -117,9 +116,9 @@ class PlayGameTest : public QObject {
   // same draws, under the pro message.
   void theGoalOf9BLeadsToAProCave() {
     ScriptedRun run(7);
-    std::size_t drawsBefore10A = 0;
+    std::uint64_t drawsBefore10A = 0;
     run.whenIdle = [&] {
-      if (Level == 9 && IsDark) drawsBefore10A = run.random.drawn.size();
+      if (Level == 9 && IsDark) drawsBefore10A = run.random.draws();
       run.Press(Level == 10 ? kKeyEscape : KeyTowardsGoal());
       return true;
     };
@@ -129,11 +128,11 @@ class PlayGameTest : public QObject {
     QCOMPARE(run.Lines("Label2").size(), std::size_t{19});
 
     const auto cave10A = CaveMap.cells();
-    ScriptedRandom replay(std::vector<float>(run.random.drawn.begin() + static_cast<long>(drawsBefore10A),
-                                             run.random.drawn.end()));
-    MakeCave(kPro);
+    Random replay(7);
+    while (replay.draws() < drawsBefore10A) replay.Next();
+    MakeCave(replay, kPro);
     QCOMPARE(CaveMap.cells(), cave10A);
-    QCOMPARE(replay.left(), std::size_t{0});
+    QCOMPARE(replay.draws(), run.random.draws());
   }
 };
 

@@ -6,7 +6,6 @@
 #include "cave/draw_cave.h"
 #include "cave/make_cave.h"
 #include "game/messages.h"
-#include "game/random.h"
 #include "player/move_by_key.h"
 #include "tests/support/cave_text.h"
 #include "tests/support/game_state.h"
@@ -96,7 +95,7 @@ void RulesTest::keysAnswerOnTheCellTheyLeave() {
   RecordingScreen screen;
   RecordingSpeaker speaker;
   StartStage(a.startX, a.startY);
-  MoveByKey(a.key);
+  MoveByKey(screen, speaker, a.key);
   QCOMPARE(PosX, a.endX);
   QCOMPARE(PosY, a.endY);
   QCOMPARE(screen.zupi, a.picture);
@@ -114,7 +113,7 @@ void RulesTest::bumpsCostLampsAndTheThirdEndsTheStage() {
   StartStage(2, 5);
   for (int bump = 1; bump <= 3; ++bump) {
     QVERIFY(IsRunning);
-    MoveByKey(kKeyDown);
+    MoveByKey(screen, speaker, kKeyDown);
     QCOMPARE(HitCount, bump);
     QCOMPARE(screen.RedLamps(), bump);
     QCOMPARE(screen.lamps[static_cast<std::size_t>(bump - 1)], kRed);  // lamps go left to right
@@ -133,7 +132,7 @@ void RulesTest::keysAreIgnoredWhenNotRunning() {
   StartStage(3, 5);
   IsRunning = false;
   for (Integer key : {kKeyLeft, kKeyRight, kKeyDown, kKeyUp, kKeyEscape, Integer{65}})
-    MoveByKey(key);
+    MoveByKey(screen, speaker, key);
   QCOMPARE(PosX, 3);
   QCOMPARE(HitCount, Integer{0});
   QVERIFY(speaker.played.empty());
@@ -149,7 +148,7 @@ void RulesTest::drawCavePaintsColumnByColumn() {
            "...................."});
   RecordingScreen screen;
   screen.foreColour = RGB(1, 2, 3);
-  DrawCave();
+  DrawCave(screen);
   QCOMPARE(screen.backColour, RGB(0, 0, 0));
   QCOMPARE(screen.wipes, 1);
   QCOMPARE(screen.fills.size(), std::size_t{19 + 2 * 2});
@@ -164,7 +163,7 @@ void RulesTest::drawCavePaintsColumnByColumn() {
   QCOMPARE(screen.foreColour, RGB(1, 2, 3));  // a lit stage keeps whatever colour the board had
 
   SetCave({});  // all rock: a black board with nothing on it
-  DrawCave();
+  DrawCave(screen);
   QVERIFY(screen.fills.empty());
 }
 
@@ -173,22 +172,23 @@ void RulesTest::darkStagePaintsBlackAndTicksDoNothing() {
   RecordingScreen screen;
   screen.foreColour = RGB(120, 110, 110);
   IsDark = true;
-  DrawCave();
+  DrawCave(screen);
   QCOMPARE(screen.foreColour, RGB(0, 0, 0));
   const auto fills = screen.fills;
-  const auto draws = RandomDrawCount();
-  for (int i = 0; i < 5; ++i) RousokuTimerTick();
-  QCOMPARE(RandomDrawCount(), draws);
+  ScriptedRandom none;
+  for (int i = 0; i < 5; ++i) RousokuTimerTick(screen, none);
+  QCOMPARE(none.taken(), std::size_t{0});
+  QVERIFY(!none.overrun());
   QCOMPARE(screen.fills, fills);
   QCOMPARE(screen.wipes, 1);
   QCOMPARE(screen.rousoku, kCandleUnlit);
 
   // Back in a lit stage the passage is black until the first tick.
   IsDark = false;
-  DrawCave();
+  DrawCave(screen);
   QCOMPARE(screen.fills.front().colour, RGB(0, 0, 0));
   ScriptedRandom random{0.0f, 0.0f};
-  RousokuTimerTick();
+  RousokuTimerTick(screen, random);
   QCOMPARE(screen.fills.front().colour, RGB(110, 100, 100));
 }
 
@@ -212,7 +212,7 @@ void RulesTest::litTickPicksColourThenCandle() {
   QFETCH(int, candle);
   RecordingScreen screen;
   ScriptedRandom random{colourDraw, candleDraw};
-  RousokuTimerTick();
+  RousokuTimerTick(screen, random);
   QCOMPARE(random.taken(), std::size_t{2});
   QCOMPARE(screen.foreColour, RGB(d + 10, d, d));
   QCOMPARE(screen.rousoku, candle);

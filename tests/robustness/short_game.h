@@ -9,30 +9,30 @@
 #include "tests/support/auto_player.h"
 #include "tests/support/driver.h"
 
-// The loaded game window, or nullptr once the game has unloaded it.
-inline Form1* LoadedForm1() { return zupi::test::Loaded<Form1>(); }
-
 namespace zupi::test {
 
 // Plays the game through PlayGame on Qt's event loop with 1 ms wait
-// passes; afterwards Level and StageResult tell how it ended. A game that
-// takes far more keys than it needs is closed, so it cannot hang.
-inline void PlayShortGame() {
-  QtRun run;
+// passes and the sounds on `sound`; afterwards Level and StageResult tell
+// how it ended. True when the game unloaded its window at the end. A game
+// that takes far more keys than it needs is closed, so it cannot hang.
+inline bool PlayShortGame(WaveOutput& sound) {
+  QtRun run(std::chrono::milliseconds(1), &sound);
   ResetGameState();
   bool bumpedIn1A = false;
   int keys = 0;
   Driver driver([&] {
-    if (LoadedForm1() == nullptr || !IsRunning || run.ended()) return;
-    if (++keys > 2000) return CloseByUser(LoadedForm1());
-    if (Level >= 2) return Press(KeyIntoRock() != 0 ? KeyIntoRock() : KeyTowardsGoal());
+    Form1* form = run.forms.form1();
+    if (form == nullptr || !IsRunning || run.ended()) return;
+    if (++keys > 2000) return CloseByUser(form);
+    if (Level >= 2) return Press(run, KeyIntoRock() != 0 ? KeyIntoRock() : KeyTowardsGoal());
     if (!IsDark && !bumpedIn1A && KeyIntoRock() != 0) {
       bumpedIn1A = true;
-      return Press(KeyIntoRock());
+      return Press(run, KeyIntoRock());
     }
-    Press(KeyTowardsGoal() != 0 ? KeyTowardsGoal() : kKeyEscape);
+    Press(run, KeyTowardsGoal() != 0 ? KeyTowardsGoal() : kKeyEscape);
   });
   run.Go(PlayGame);
+  return run.forms.form1() == nullptr;
 }
 
 }  // namespace zupi::test

@@ -14,6 +14,7 @@
 #include "screens/form2.h"
 #include "screens/form3.h"
 #include "screens/forms.h"
+#include "tests/support/qt_run.h"
 
 using namespace zupi;
 
@@ -56,7 +57,8 @@ void WithoutJapaneseFontsTest::initTestCase() {
 // A label whose face is missing must fall back to a face that exists
 // rather than draw nothing.
 void WithoutJapaneseFontsTest::everyLabelShowsItsText() {
-  Forms forms;
+  test::QtRun run;
+  Forms& forms = run.forms;
   GameWindow& game = forms.LoadForm1();
   game.Show();
   game.SetLabel2(StageMessage(1, true));
@@ -66,7 +68,7 @@ void WithoutJapaneseFontsTest::everyLabelShowsItsText() {
   certificate.SetLabel3(CertificateText(10));
   const auto labels = dynamic_cast<QWidget&>(game).findChildren<LabelControl*>() +
                       dynamic_cast<QWidget&>(certificate).findChildren<LabelControl*>() +
-                      FormSlot<Form3>::loaded->findChildren<LabelControl*>();
+                      forms.form3()->findChildren<LabelControl*>();
   QCOMPARE(labels.size(), 7);
   for (LabelControl* label : labels) {
     label->show();

@@ -8,13 +8,13 @@
 #include <QScreen>
 #include <QTest>
 
-#include "game/pacing.h"
 #include "screens/form_window.h"
 #include "screens/form1.h"
 #include "screens/form2.h"
 #include "screens/form3.h"
 #include "screens/forms.h"
 #include "screens/window_frame.h"
+#include "tests/support/qt_run.h"
 
 // Last: Xlib's macros (None, Bool) would clash with names above.
 #include <X11/Xlib.h>
@@ -22,10 +22,11 @@
 
 namespace {
 
-zupi::Forms& TheForms() {
-  static zupi::Forms forms;
-  return forms;
+zupi::test::QtRun& TheRun() {
+  static zupi::test::QtRun run;
+  return run;
 }
+zupi::Forms& TheForms() { return TheRun().forms; }
 
 QWidget* Load(int form) {
   if (form == 1) return &dynamic_cast<QWidget&>(TheForms().LoadForm1());
@@ -56,9 +57,6 @@ Caption ReadCaption(Display* d, unsigned long window, const char* name) {
   return caption;
 }
 
-QMargins frameInUse;
-QMargins KnownFrame(QWidget&) { return frameInUse; }
-
 }  // namespace
 
 class DesktopTest : public QObject {
@@ -70,7 +68,6 @@ class DesktopTest : public QObject {
     QGuiApplication::setApplicationDisplayName("Grotzel");
   }
   void cleanup() {
-    zupi::SetFrameExtentsSource(nullptr);
     TheForms().UnloadForm1();
     TheForms().UnloadForm2();
     TheForms().UnloadForm3();
@@ -117,7 +114,7 @@ class DesktopTest : public QObject {
 
   // With a frame of known extents the frame's outer edge is centred, in
   // twips and with the remainders dropped, and the client area lies inside
-  // it by the left and top extents. The offscreen screen is 800 x 800.
+  // it by the left and top extents, on an 800 x 800 screen.
   void centringPlacesTheFrameInTheMiddle_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QMargins>("frame");
@@ -130,17 +127,32 @@ class DesktopTest : public QObject {
     QTest::newRow("certificate, thin frame") << 2 << QMargins(1, 20, 1, 1) << QPoint(226, 186);
   }
   void centringPlacesTheFrameInTheMiddle() {
-    if (OnX11()) QSKIP("the figures are for the offscreen screen");
-    QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 800));
     QFETCH(int, form);
     QFETCH(QMargins, frame);
     QFETCH(QPoint, client);
-    frameInUse = frame;
-    zupi::SetFrameExtentsSource(KnownFrame);
     QWidget* window = Load(form);
-    const QSize size = window->size();
-    zupi::CenterForm(*window);
-    QCOMPARE(window->geometry(), QRect(client, size));
+    const QPoint frameAt = zupi::CenteredFrameTopLeft(QRect(0, 0, 800, 800), window->size().grownBy(frame));
+    QCOMPARE(frameAt + QPoint(frame.left(), frame.top()), client);
+    if (OnX11() || !frame.isNull()) return;
+    zupi::CenterForm(*window);  // the offscreen screen is 800 x 800, with no frame
+    QCOMPARE(window->pos(), client);
+  }
+
+  // Half the rounded difference, truncated toward zero: a window wider
+  // than the screen sits left of it by -75, not -76.
+  void centringHalvesTheRoundedDifference_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("wider than the screen") << 15000 << 15151 << -75;
+    QTest::newRow("a 1024-pixel screen") << 15360 << 6045 + 120 << 4597;
+    QTest::newRow("odd difference drops the half") << 100 << 1 << 49;
+  }
+  void centringHalvesTheRoundedDifference() {
+    QFETCH(int, screen);
+    QFETCH(int, window);
+    QFETCH(int, offset);
+    QCOMPARE(zupi::CenteredOffset(screen, window), offset);
   }
 };
 

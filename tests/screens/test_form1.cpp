@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWindow>
+#include <memory>
 
 #include "cave/draw_cave.h"
 #include "game/zupi.h"
@@ -40,11 +41,10 @@ class TestForm1 : public QObject {
  private slots:
   void init() {
     zupi::test::ResetGameState();
-    form = zupi::FormSlot<Form1>::Load();
-    // Ticks are run by hand, so no tick can take a scripted draw unseen.
-    Control<QTimer>(form, "rousokuTimer")->stop();
+    run = std::make_unique<zupi::test::QtRun>();
+    Load();
   }
-  void cleanup() { zupi::FormSlot<Form1>::Unload(); }
+  void cleanup() { run.reset(); }
 
   // A lit tick draws the passage colour (the ends of its range here), then
   // the flame; rock stays black and the goal yellow.
@@ -63,7 +63,7 @@ class TestForm1 : public QObject {
     rows[5] = std::string(20, '#');
     zupi::test::SetCave(rows);
     zupi::test::ScriptedRandom draws{draw, draw};
-    zupi::RousokuTimerTick();
+    zupi::RousokuTimerTick(*form, draws);
     QCOMPARE(draws.taken(), std::size_t(2));
     const QImage board = Control<QWidget>(form, "Picture1")->grab().toImage();
     QCOMPARE(QColor(At(board, Cell(10, 5))), passage);
@@ -77,9 +77,9 @@ class TestForm1 : public QObject {
   void iconAndGameOverStayAboveTheCave() {
     zupi::test::SetCave(std::vector<std::string>(10, std::string(20, '#')));
     form->SetGameOverVisible(true);
-    zupi::PlaceIcon(3, 1);
+    zupi::PlaceIcon(*form, 3, 1);
     zupi::test::ScriptedRandom draws{0.5f, 0.1f};
-    zupi::RousokuTimerTick();
+    zupi::RousokuTimerTick(*form, draws);
     const QImage shot = form->grab().toImage();
 
     const QImage icon = PictureOf(form, "imgZupiIcon").toImage().convertToFormat(QImage::Format_ARGB32);
@@ -98,7 +98,7 @@ class TestForm1 : public QObject {
     QVERIFY2(red > 100, "GAME OVER is drawn");
     QVERIFY2(cave > 5000, "the cave shows around and between the letters");
 
-    zupi::PlaceIcon(19, 9);
+    zupi::PlaceIcon(*form, 19, 9);
     QCOMPARE(At(form->grab().toImage(), {276, 150}), qRgb(128, 64, 0));  // beyond the board: frame
   }
 
@@ -144,7 +144,7 @@ class TestForm1 : public QObject {
   }
 
   // The game's requests land on their controls; nothing a game changed
-  // survives an unload, and no dangling screen is left to draw on.
+  // survives an unload.
   void eachLoadStartsFromTheLayout() {
     const QImage fresh = form->grab().toImage();
     form->SetLabel2("洞窟 1-A\r\n\r\n 初級マップです。");
@@ -156,17 +156,23 @@ class TestForm1 : public QObject {
     form->ShowZupi(zupi::kZupiHurt);
     QCOMPARE(PictureOf(form, "imgZupi").cacheKey(), PictureOf(form, "imgZupiSRC(2)").cacheKey());
     form->ShowRousoku(2);
-    zupi::PlaceIcon(7, 3);
-    zupi::FormSlot<Form1>::Unload();
-    QVERIFY(zupi::CurrentGameScreen() == nullptr);
+    zupi::PlaceIcon(*form, 7, 3);
+    run->forms.UnloadForm1();
+    QVERIFY(run->forms.form1() == nullptr);
 
-    form = zupi::FormSlot<Form1>::Load();
-    Control<QTimer>(form, "rousokuTimer")->stop();
-    QCOMPARE(zupi::CurrentGameScreen(), static_cast<zupi::GameScreen*>(form));
+    Load();
     QCOMPARE(form->grab().toImage(), fresh);
   }
 
  private:
+  // Ticks are run by hand, so no tick can take a scripted draw unseen.
+  void Load() {
+    run->forms.LoadForm1();
+    form = run->forms.form1();
+    Control<QTimer>(form, "rousokuTimer")->stop();
+  }
+
+  std::unique_ptr<zupi::test::QtRun> run;
   Form1* form = nullptr;
 };
 

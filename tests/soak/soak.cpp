@@ -27,7 +27,6 @@
 #include <thread>
 
 #include "game/program_cycle.h"
-#include "game/qo_wav.h"
 #include "screens/fonts.h"
 #include "screens/twips.h"
 #include "tests/support/auto_player.h"
@@ -88,8 +87,8 @@ class CountingSpeaker : public WaveOutput {
 
 class SoakPlayer {
  public:
-  SoakPlayer(int games, std::uint32_t seed, const CountingSpeaker& speaker)
-      : games_(games), rng_(seed), speaker_(speaker) {}
+  SoakPlayer(int games, std::uint32_t seed, QtRun& run, const CountingSpeaker& speaker)
+      : games_(games), rng_(seed), run_(run), speaker_(speaker) {}
 
   void Step() {
     if (closed_) {
@@ -99,9 +98,9 @@ class SoakPlayer {
       std::_Exit(1);
     }
     if (failures > 0) return Close();
-    if (Form2* certificate = Loaded<Form2>()) return OnButton(certificate, true);
-    if (Form3* title = Loaded<Form3>()) return OnButton(title, false);
-    Form1* form = Loaded<Form1>();
+    if (Form2* certificate = run_.forms.form2()) return OnButton(certificate, true);
+    if (Form3* title = run_.forms.form3()) return OnButton(title, false);
+    Form1* form = run_.forms.form1();
     if (form == nullptr || form->isHidden()) return;
     for (int i = 0; i < (IsRunning ? kKeysPerTick : Chance(0.05)); ++i) PressAndCheck(form);
   }
@@ -174,7 +173,7 @@ class SoakPlayer {
     const Integer key = running ? NextKey() : kKeyLeft;
     ++keys;
     ++actions;
-    Press(key);
+    Press(run_, key);
     bumps += HitCount > hits;
     Expect(speaker_.plays == plays + (running ? 1 : 0), "one sound per key in a stage, none between");
     Expect(running || (PosX == x && PosY == y && HitCount == hits), "a key between stages does nothing");
@@ -189,6 +188,7 @@ class SoakPlayer {
 
   const int games_;
   std::mt19937 rng_;
+  QtRun& run_;
   const CountingSpeaker& speaker_;
   Integer endLevel_ = 1, stageLevel_ = 0;
   bool endInDark_ = false, byBumps_ = false, closed_ = false, stageDark_ = false;
@@ -217,17 +217,16 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
   InstallFontSubstitutes();
   CountingSpeaker speaker;
-  SetWaveOutput(&speaker);
-  SoakPlayer player(games, seed, speaker);
+  QtRun run(std::chrono::milliseconds(1), &speaker);
+  run.random.Seed(seed);  // the same caves for the same seed
+  SoakPlayer player(games, seed, run, speaker);
   QElapsedTimer clock;
   clock.start();
   StartWatchdog();
   {
-    QtRun run;
     Driver driver([&] { player.Step(); });
     run.Go(Main);
   }
-  SetWaveOutput(nullptr);
   const long growth = player.end.residentKb - player.warm.residentKb;
   std::printf("soak: seed %u\nsoak: games %d, keys %ld, bumps %ld, certificates %d\n", seed, player.games,
               player.keys, player.bumps, player.certificates);

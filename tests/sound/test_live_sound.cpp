@@ -25,10 +25,10 @@ namespace {
 const QString kDataDir = QStringLiteral(GROTZEL_BUILD_DATA_DIR);
 
 // Plays `name` `count` times, `gapMs` apart; returns when the first began.
-double Steps(int count, int gapMs, const char* name = "zupiwlk.wav") {
+double Steps(WaveOutput& sound, int count, int gapMs, const char* name = "zupiwlk.wav") {
   const double start = SteadyNow();
   for (int i = 0; i < count; ++i) {
-    PlayWave(name);
+    PlayWave(sound, name);
     QThread::msleep(static_cast<unsigned long>(gapMs));
   }
   return start;
@@ -47,10 +47,10 @@ double SlowestCall(int count, F call) {
 }
 
 // Steps 300 ms apart until one is heard, for up to `seconds`.
-bool HeardAgainWithin(const test::MonitorRecorder& recorder, double seconds) {
+bool HeardAgainWithin(WaveOutput& sound, const test::MonitorRecorder& recorder, double seconds) {
   const double start = SteadyNow();
   while (SteadyNow() - start < seconds) {
-    const double from = Steps(1, 300);
+    const double from = Steps(sound, 1, 300);
     if (!recorder.Onsets(from).empty()) return true;
   }
   return false;
@@ -96,7 +96,6 @@ class LiveSoundTest : public QObject {
     QVERIFY2(test::PrivatePulse::Pactl({"info"}).contains("grotzel_null"), "private PulseAudio runs");
   }
   void cleanup() {
-    SetWaveOutput(nullptr);
     player_.reset();
     pulse_.reset();
     cwd_.reset();
@@ -120,8 +119,8 @@ class LiveSoundTest : public QObject {
     test::MonitorRecorder recorder;
     QVERIFY(recorder.Length() > 0);
     StartPlayer();
-    const double burstStart = Steps(burst, 40);
-    const double start = Steps(steps, gapMs);
+    const double burstStart = Steps(*player_, burst, 40);
+    const double start = Steps(*player_, steps, gapMs);
     QThread::msleep(400);
     QVERIFY(recorder.Length() > 0);
     QCOMPARE(int(recorder.Onsets(start).size()), steps);
@@ -135,14 +134,14 @@ class LiveSoundTest : public QObject {
     test::MonitorRecorder recorder;
     QVERIFY(recorder.Length() > 0);
     StartPlayer();
-    PlayWave("pororin.wav");
+    PlayWave(*player_, "pororin.wav");
     QThread::msleep(300);
     const double step = SteadyNow();
-    PlayWave("zupiwlk.wav");
+    PlayWave(*player_, "zupiwlk.wav");
     QThread::msleep(1200);
     QVERIFY2(recorder.Peak(step - 0.25, step) > 3000, "the chime was playing");
     QVERIFY2(recorder.Peak(step + 0.3, step + 1.0) < 200, "the chime went on after the step");
-    PlayWave("pororin.wav");
+    PlayWave(*player_, "pororin.wav");
     QThread::msleep(300);
     player_->StopAll();
     const double stopped = SteadyNow();
@@ -165,7 +164,7 @@ class LiveSoundTest : public QObject {
     QVERIFY(recorder.Length() > 0);
     if (!startedWhileStuck) {
       StartPlayer();
-      QVERIFY(HeardAgainWithin(recorder, 5));
+      QVERIFY(HeardAgainWithin(*player_, recorder, 5));
     }
     pulse_->Pause();
     if (startedWhileStuck) {
@@ -174,11 +173,11 @@ class LiveSoundTest : public QObject {
       QVERIFY((SteadyNow() - start) * 1e3 < 100);
     }
     // Generous bounds: a blocked call would take for ever.
-    QVERIFY(SlowestCall(60, [] { PlayWave("zupiwlk.wav"); QThread::msleep(20); }) < 100);
+    QVERIFY(SlowestCall(60, [this] { PlayWave(*player_, "zupiwlk.wav"); QThread::msleep(20); }) < 100);
     QVERIFY(SlowestCall(5, [this] { player_->StopAll(); }) < 100);
     QThread::msleep(300);
     pulse_->Resume();
-    QVERIFY2(HeardAgainWithin(recorder, 10), "sound came back after SIGCONT");
+    QVERIFY2(HeardAgainWithin(*player_, recorder, 10), "sound came back after SIGCONT");
   }
 
   // A server that goes away and comes back is found again.
@@ -187,14 +186,14 @@ class LiveSoundTest : public QObject {
     {
       test::MonitorRecorder recorder;
     QVERIFY(recorder.Length() > 0);
-      QVERIFY(HeardAgainWithin(recorder, 5));
+      QVERIFY(HeardAgainWithin(*player_, recorder, 5));
       pulse_->Kill();
     }
-    Steps(5, 100);  // into the void
+    Steps(*player_, 5, 100);  // into the void
     QVERIFY(pulse_->Start());
     test::MonitorRecorder recorder;
     QVERIFY(recorder.Length() > 0);
-    QVERIFY2(HeardAgainWithin(recorder, 20), "sound came back with the new server");
+    QVERIFY2(HeardAgainWithin(*player_, recorder, 20), "sound came back with the new server");
   }
 
   // Mixers list the stream under the game's name and icon.
@@ -202,7 +201,7 @@ class LiveSoundTest : public QObject {
     StartPlayer();
     QString inputs;
     for (int i = 0; i < 50 && !inputs.contains("application.name"); ++i) {
-      PlayWave("zupiwlk.wav");
+      PlayWave(*player_, "zupiwlk.wav");
       QThread::msleep(100);
       inputs = test::PrivatePulse::Pactl({"list", "sink-inputs"});
     }
@@ -213,7 +212,6 @@ class LiveSoundTest : public QObject {
  private:
   void StartPlayer() {
     player_ = std::make_unique<WavePlayer>(QStringList{kDataDir});
-    SetWaveOutput(player_.get());
   }
 
   std::unique_ptr<Watchdog> watchdog_;

@@ -36,11 +36,11 @@ inline Qt::Key QtKey(Integer code) {
   return keys.value(code, Qt::Key_unknown);
 }
 
-// Presses the key with this code on the game window's board; a code
-// without a Qt key is pressed as Space.
-inline void Press(Integer code) {
+// Presses the key with this code on the board of the run's game window; a
+// code without a Qt key is pressed as Space.
+inline void Press(const QtRun& run, Integer code) {
   const Qt::Key key = QtKey(code);
-  QTest::keyClick(Control<QWidget>(Loaded<Form1>(), "Picture1"), key == Qt::Key_unknown ? Qt::Key_Space : key);
+  QTest::keyClick(Control<QWidget>(run.forms.form1(), "Picture1"), key == Qt::Key_unknown ? Qt::Key_Space : key);
 }
 
 // Clicks a window's Command1.

@@ -1,43 +1,44 @@
 // The game flow on the real windows and Qt's event loop, for the tests and
-// tools that need them: wait passes cut short (their number unchanged),
-// and a close by the user that ends Main by throwing ProgramEnd once the
+// tools that need them: wait passes cut short (their number unchanged), and
+// a close by the user that ends Main by throwing ProgramEnd once the
 // toolkit has returned from the handler, instead of ending the process.
+// The run is the host's event source and owns its windows; the sound goes
+// to the speaker given, or nowhere.
 #pragma once
 
 #include <chrono>
 #include <functional>
 
 #include "app/qt_event_loop.h"
-#include "game/event_source.h"
-#include "game/program_end.h"
+#include "game/host.h"
 #include "screens/form1.h"
 #include "screens/form2.h"
 #include "screens/form3.h"
 #include "screens/forms.h"
-#include "screens/query_unload.h"
 #include "tests/support/game_state.h"
+#include "tests/support/scripted_random.h"
 
 namespace zupi::test {
 
+// A speaker that hears nothing.
+struct Silence : WaveOutput {
+  void Play(std::string_view) override {}
+  void StopAll() override {}
+};
+
 class QtRun : public QtEventLoop {
  public:
-  explicit QtRun(std::chrono::milliseconds pass = std::chrono::milliseconds(1)) : QtEventLoop(pass) {
-    SetEventSource(this);
-    SetWindows(&forms_);
-    SetQueryUnloadHandler(CloseRule);
-  }
-  ~QtRun() override {
-    SetQueryUnloadHandler(nullptr);
-    SetWindows(nullptr);
-    SetEventSource(nullptr);
-  }
+  explicit QtRun(std::chrono::milliseconds pass = std::chrono::milliseconds(1), WaveOutput* sound = nullptr)
+      : QtEventLoop(pass), sound_(sound != nullptr ? *sound : silence_), forms(*this, sound_, random) {}
   QtRun(const QtRun&) = delete;
   QtRun& operator=(const QtRun&) = delete;
 
-  // Runs `body`; true when it was ended by a close.
-  bool Go(const std::function<void()>& body) {
+  Host host() { return {forms, *this, sound_, random}; }
+
+  // Runs `body` on the host; true when it was ended by a close.
+  bool Go(const std::function<void(const Host&)>& body) {
     try {
-      body();
+      body(host());
     } catch (const ProgramEnd&) {
     }
     return ended_;
@@ -47,7 +48,7 @@ class QtRun : public QtEventLoop {
   void SetPass(std::chrono::milliseconds pass) { pass_ = pass; }
 
   void DoEvents() override { QtEventLoop::DoEvents(), StopIfEnded(); }
-  void Sleep() override { QtEventLoop::Sleep(), StopIfEnded(); }
+  void HandleEventsForAPass() override { QtEventLoop::HandleEventsForAPass(), StopIfEnded(); }
   void WaitForEvents() override { QtEventLoop::WaitForEvents(), StopIfEnded(); }
   void EndProgram() override {
     HideEveryWindow();
@@ -55,20 +56,21 @@ class QtRun : public QtEventLoop {
   }
 
  private:
+  Silence silence_;
+  WaveOutput& sound_;
+
+ public:
+  SeededRandom random{1};  // the same caves every run, Main or not
+  Forms forms;
+
+ private:
   // Thrown here, never from inside the toolkit's event handling.
   void StopIfEnded() {
     if (ended_) throw ProgramEnd{};
   }
 
-  Forms forms_;
   bool ended_ = false;
 };
-
-// The loaded window of type F, or nullptr.
-template <typename F>
-F* Loaded() {
-  return FormSlot<F>::loaded;
-}
 
 // A control of a window by its layout name.
 template <typename T>

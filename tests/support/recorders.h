@@ -1,5 +1,6 @@
 // Stand-ins for the game window and the speaker that remember what the game
 // logic asked of them, so the rules can be checked without a display.
+// A test hands them to the logic it calls.
 #pragma once
 
 #include <array>
@@ -13,11 +14,6 @@ namespace zupi::test {
 
 class RecordingScreen : public GameScreen {
  public:
-  RecordingScreen() { SetGameScreen(this); }
-  ~RecordingScreen() override { SetGameScreen(nullptr); }
-  RecordingScreen(const RecordingScreen&) = delete;
-  RecordingScreen& operator=(const RecordingScreen&) = delete;
-
   struct Fill {
     int x1, y1, x2, y2;
     Colour colour;
@@ -61,11 +57,6 @@ class RecordingScreen : public GameScreen {
 
 class RecordingSpeaker : public WaveOutput {
  public:
-  RecordingSpeaker() { SetWaveOutput(this); }
-  ~RecordingSpeaker() override { SetWaveOutput(nullptr); }
-  RecordingSpeaker(const RecordingSpeaker&) = delete;
-  RecordingSpeaker& operator=(const RecordingSpeaker&) = delete;
-
   void Play(std::string_view name) override { played.emplace_back(name); }
   void StopAll() override { ++stops; }
 

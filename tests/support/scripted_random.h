@@ -1,9 +1,12 @@
-// A random sequence that hands out a scripted list of draws, for tests that
-// need an exact cave or candle. Running past the end of the script is a test
-// fault, so it records that instead of inventing values.
+// Random sequences for tests. ScriptedRandom hands out a scripted list of
+// draws, for tests that need an exact cave or candle; running past the end
+// of the script is a test fault, so it records that instead of inventing
+// values. SeededRandom is the game's own sequence with a fixed seed, which
+// Main's Randomize leaves as it is, so a whole run repeats.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <vector>
 
@@ -13,13 +16,8 @@ namespace zupi::test {
 
 class ScriptedRandom : public RandomSequence {
  public:
-  explicit ScriptedRandom(std::vector<float> draws = {}) : draws_(std::move(draws)) {
-    SetRandomSequence(this);
-  }
+  explicit ScriptedRandom(std::vector<float> draws = {}) : draws_(std::move(draws)) {}
   ScriptedRandom(std::initializer_list<float> draws) : ScriptedRandom(std::vector<float>(draws)) {}
-  ~ScriptedRandom() override { SetRandomSequence(nullptr); }
-  ScriptedRandom(const ScriptedRandom&) = delete;
-  ScriptedRandom& operator=(const ScriptedRandom&) = delete;
 
   float Next() override {
     if (taken_ >= draws_.size()) {
@@ -37,6 +35,12 @@ class ScriptedRandom : public RandomSequence {
   std::vector<float> draws_;
   std::size_t taken_ = 0;
   bool overrun_ = false;
+};
+
+class SeededRandom : public Random {
+ public:
+  explicit SeededRandom(std::uint64_t seed) : Random(seed) {}
+  void Randomize() override {}
 };
 
 }  // namespace zupi::test

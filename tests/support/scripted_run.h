@@ -1,5 +1,6 @@
 // The game flow without a display: one object stands in for the event
-// loop, the three windows and the speaker. It counts wait passes instead of
+// loop, the three windows and the speaker, and with a seeded random
+// sequence makes the host the flow runs on. It counts wait passes instead of
 // sleeping, delivers the keys and clicks a test plans at the passes it plans
 // them, and writes everything the flow asks of the windows and the speaker
 // into a journal, each line stamped with its pass ("10 dong.wav"). A broken
@@ -7,18 +8,17 @@
 // stops the run at once by throwing; Go() catches it and says why.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "game/event_source.h"
+#include "game/host.h"
 #include "game/program_end.h"
-#include "game/qo_wav.h"
-#include "game/random.h"
-#include "game/windows.h"
 #include "player/move_by_key.h"
 #include "tests/support/game_state.h"
+#include "tests/support/scripted_random.h"
 
 namespace zupi::test {
 
@@ -31,39 +31,11 @@ inline void Expect(bool ok, const std::string& what) {
   if (!ok) throw RunStopped{what};
 }
 
-// The built-in generator with a fixed seed, unmoved by Main's Randomize.
-// Keeps every value it hands out, so a test can replay a cave.
-class SeededRandom : public RandomSequence {
- public:
-  explicit SeededRandom(std::uint64_t seed) { generator_.state += seed; }
-  float Next() override {
-    drawn.push_back(static_cast<float>(generator_.Next() >> 8) * (1.0f / 16777216.0f));
-    return drawn.back();
-  }
-  std::vector<float> drawn;
-
- private:
-  detail::Pcg32 generator_;
-};
-
 class ScriptedRun : public EventSource, public Windows, public WaveOutput {
  public:
   static constexpr int kPassLimit = 100000;  // hours of play: a run stuck in waits
 
-  explicit ScriptedRun(std::uint64_t seed = 1) : random(seed) {
-    ResetGameState();
-    SetEventSource(this);
-    SetWindows(this);
-    SetWaveOutput(this);
-    SetRandomSequence(&random);
-  }
-  ~ScriptedRun() override {
-    SetGameScreen(nullptr);
-    SetEventSource(nullptr);
-    SetWindows(nullptr);
-    SetWaveOutput(nullptr);
-    SetRandomSequence(nullptr);
-  }
+  explicit ScriptedRun(std::uint64_t seed = 1) : random(seed) { ResetGameState(); }
   ScriptedRun(const ScriptedRun&) = delete;
   ScriptedRun& operator=(const ScriptedRun&) = delete;
 
@@ -73,11 +45,14 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   // did something; when not, time runs on to the next planned event.
   std::function<bool()> whenIdle;
 
-  // Runs `body` (PlayGame, Main, ...); returns "" when it returned, "end"
-  // when the program ended, or why the run was stopped.
-  std::string Go(const std::function<void()>& body) {
+  // What the flow runs on.
+  Host host() { return {*this, *this, *this, random}; }
+
+  // Runs `body` (PlayGame, Main, ...) on the host; returns "" when it
+  // returned, "end" when the program ended, or why the run was stopped.
+  std::string Go(const std::function<void(const Host&)>& body) {
     try {
-      body();
+      body(host());
       return "";
     } catch (const ProgramEnd&) {
       return "end";
@@ -90,15 +65,15 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   void Press(Integer key) {
     Expect(game.loaded && game.shown, "a key pressed with no game window shown");
     Note("key " + std::to_string(key));
-    MoveByKey(key);
+    MoveByKey(game, *this, key);
   }
   void ClickStart() {
-    if (title.loaded && title.revealed.count("Command1")) Form3Command1Click();  // else not there to click
+    if (title.loaded && title.revealed.count("Command1")) Form3Command1Click(*this);  // else not there to click
   }
   void ClickOk() {
     if (certificate.loaded && certificate.revealed.count("Command1")) Form2Command1Click();
   }
-  void CloseByUser() { CloseRule(kUnloadByUser); }
+  void CloseByUser() { CloseRule(*this, *this, kUnloadByUser); }
 
   int pass() const { return pass_; }
   int handlings() const { return handlings_; }
@@ -120,7 +95,7 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
       action();
     }
   }
-  void Sleep() override {
+  void HandleEventsForAPass() override {
     Expect(++pass_ < kPassLimit, "the run goes on without end");
   }
   void WaitForEvents() override {
@@ -223,16 +198,10 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
 
   // Windows
   GameWindow& LoadForm1() override {
-    if (Load(game)) {
-      SetGameScreen(&game);
-      game.gameOver = false;
-    }
+    if (Load(game)) game.gameOver = false;
     return game;
   }
-  void UnloadForm1() override {
-    Unload(game);
-    SetGameScreen(nullptr);
-  }
+  void UnloadForm1() override { Unload(game); }
   CertificateWindow& LoadForm2() override { return Load(certificate), certificate; }
   void UnloadForm2() override { Unload(certificate); }
   TitleWindow& LoadForm3() override { return Load(title), title; }

@@ -10,7 +10,6 @@
 #include <cstdio>
 
 #include "game/program_cycle.h"
-#include "game/random.h"
 #include "screens/fonts.h"
 #include "tests/support/auto_player.h"
 #include "tests/support/driver.h"
@@ -43,21 +42,21 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(outDir);
   InstallFontSubstitutes();
   QtRun run;
-  SeedRandom(20261206);
+  run.random.Seed(20261206);
 
   enum class Shot { Title, Lit, Dark, GameOver, Certificate, Done } next = Shot::Title;
   QElapsedTimer stageClock;
   int stepsInLit = 0;
   Driver driver([&] {
     if (next == Shot::Done) return;
-    if (Form2* certificate = Loaded<Form2>()) {
+    if (Form2* certificate = run.forms.form2()) {
       if (Control<QWidget>(certificate, "Command1")->isHidden()) return;
       Save(certificate, "certificate");
       next = Shot::Done;
       CloseByUser(certificate);
       return;
     }
-    if (Form3* title = Loaded<Form3>()) {
+    if (Form3* title = run.forms.form3()) {
       if (Control<QWidget>(title, "Command1")->isHidden()) return;
       if (next == Shot::Title) {
         Save(title, "title");
@@ -66,7 +65,7 @@ int main(int argc, char* argv[]) {
       ClickCommand1(title);
       return;
     }
-    Form1* game = Loaded<Form1>();
+    Form1* game = run.forms.form1();
     if (game == nullptr || game->isHidden()) return;
     if (next == Shot::GameOver && game->GameOverVisible()) {
       Save(game, "game-over");
@@ -78,7 +77,7 @@ int main(int argc, char* argv[]) {
       // A few steps in, then wait for the candle to light the passage.
       if (stepsInLit < 6) {
         ++stepsInLit;
-        Press(KeyTowardsGoal());
+        Press(run, KeyTowardsGoal());
         stageClock.start();
       } else if (stageClock.elapsed() > 600) {
         Save(game, "game-lit");
@@ -89,14 +88,14 @@ int main(int argc, char* argv[]) {
     if (next == Shot::Dark && IsDark) {
       if (HitCount == 0) {
         const Integer bump = PosX >= 3 ? KeyIntoRock() : 0;
-        return Press(bump != 0 ? bump : KeyTowardsGoal());
+        return Press(run, bump != 0 ? bump : KeyTowardsGoal());
       }
       Save(game, "game-dark");
       next = Shot::GameOver;
-      return Press(kKeyEscape);
+      return Press(run, kKeyEscape);
     }
-    if (next == Shot::Certificate && Level == 10) return Press(kKeyEscape);
-    Press(KeyTowardsGoal());
+    if (next == Shot::Certificate && Level == 10) return Press(run, kKeyEscape);
+    Press(run, KeyTowardsGoal());
   });
   run.Go(Main);
   return saved == 5 ? 0 : 1;
