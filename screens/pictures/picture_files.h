@@ -4,30 +4,10 @@
 
 #include <QPixmap>
 #include <QString>
-#include <array>
+
+#include "screens/pictures/picture_list.h"
 
 namespace zupi {
-
-enum class Picture {
-  ProgramIcon,      // 32 x 32, transparent around the face
-  BoardIcon,        // 20 x 20, transparent around the head
-  ZupiNormal,       // 100 x 200 each, transparent around the figure
-  ZupiStartled,
-  ZupiHurt,
-  ZupiWink,
-  CandleUnlit,      // 50 x 50 each
-  CandleFlame,
-  CandleFlameLeft,
-  Title,            // 300 x 100
-  Certificate,      // 350 x 400
-};
-
-inline constexpr std::array kAllPictures = {
-    Picture::ProgramIcon,  Picture::BoardIcon,   Picture::ZupiNormal,
-    Picture::ZupiStartled, Picture::ZupiHurt,    Picture::ZupiWink,
-    Picture::CandleUnlit,  Picture::CandleFlame, Picture::CandleFlameLeft,
-    Picture::Title,        Picture::Certificate,
-};
 
 // The resource path, e.g. ":/pictures/zupi_normal.png".
 QString PicturePath(Picture picture);

@@ -6,9 +6,11 @@
 # Debian's policy for games puts them and name each other; the program
 # answers --version without a display; no path of the build machine and no
 # time later than the changelog's is in the package.
-# Usage: check_debian_package.sh <source tree> <scratch folder> <version>
+# Usage: check_debian_package.sh <source tree> <scratch folder> <version> <sound>...
 set -u
 src=$(cd "$1" && pwd) scratch=$2 version=$3
+shift 3
+sounds=$(printf 'usr/share/games/grotzel/%s ' "$@")
 status=0
 fail() { echo "$*" >&2; status=1; }
 
@@ -31,9 +33,8 @@ grep -E '^[EW]: |hardening-' "$scratch/lintian.log" >&2 && fail "lintian reports
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 cd "$root"
-for file in usr/games/grotzel \
-            usr/share/games/grotzel/nirorop.wav usr/share/games/grotzel/pororin.wav \
-            usr/share/games/grotzel/dong.wav usr/share/games/grotzel/zupiwlk.wav \
+# shellcheck disable=SC2086
+for file in usr/games/grotzel $sounds \
             usr/share/applications/grotzel.desktop \
             usr/share/metainfo/io.github.grotzel.grotzel.metainfo.xml \
             usr/share/man/man6/grotzel.6.gz \

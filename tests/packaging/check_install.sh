@@ -4,10 +4,11 @@
 # the sounds in share/games/grotzel, which the program reaches as
 # ../share/games/grotzel; the desktop entry, the AppStream file, the manual
 # page and the icons in every size, each naming the others correctly.
-# Usage: check_install.sh <cmake> <build folder> <scratch prefix> <drawn icon folder>
+# Usage: check_install.sh <cmake> <build folder> <scratch prefix> <drawn icon folder> <sound>...
 set -eu
 fail() { echo "$*" >&2; exit 1; }
 cmake=$1 build=$2 prefix=$3 drawn=$4
+shift 4
 rm -rf "$prefix"
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 cd "$prefix"
@@ -16,10 +17,7 @@ svg=share/icons/hicolor/scalable/apps/grotzel.svg
 expected=$(LC_ALL=C sort <<LIST
 games/grotzel
 share/applications/grotzel.desktop
-share/games/grotzel/dong.wav
-share/games/grotzel/nirorop.wav
-share/games/grotzel/pororin.wav
-share/games/grotzel/zupiwlk.wav
+$(printf 'share/games/grotzel/%s\n' "$@")
 share/icons/hicolor/128x128/apps/grotzel.png
 share/icons/hicolor/256x256/apps/grotzel.png
 share/icons/hicolor/32x32/apps/grotzel.png

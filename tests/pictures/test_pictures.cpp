@@ -20,6 +20,14 @@
 
 namespace {
 
+using zupi::Picture;
+
+// The file name of a picture of the game.
+QString File(Picture picture) {
+  const std::string_view name = zupi::PictureFileName(picture);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 // A picture by its file name in the game's folder, or by a full path.
 QImage Load(const QString& name) {
   const QImage image(QDir(QStringLiteral(PICTURES_DIR)).filePath(name));
@@ -89,17 +97,17 @@ class TestPictures : public QObject {
     QTest::addColumn<int>("colours");
     QTest::addColumn<int>("slack");
     const QRgb none = 0x1000000, zupiKey = 0x110041;
-    QTest::newRow("program icon") << "program_icon.png" << QSize(32, 32) << 331 << none << 116 << 15;
-    QTest::newRow("board icon") << "board_icon.png" << QSize(20, 20) << -1 << QRgb(0x0000FF) << 61 << 8;
-    QTest::newRow("normal") << "zupi_normal.png" << QSize(100, 200) << -1 << zupiKey << 11 << 0;
-    QTest::newRow("startled") << "zupi_startled.png" << QSize(100, 200) << -1 << zupiKey << 11 << 0;
-    QTest::newRow("hurt") << "zupi_hurt.png" << QSize(100, 200) << -1 << zupiKey << 8 << 0;
-    QTest::newRow("wink") << "zupi_wink.png" << QSize(100, 200) << -1 << zupiKey << 12 << 0;
-    QTest::newRow("unlit") << "candle_unlit.png" << QSize(50, 50) << 0 << none << 13 << 0;
-    QTest::newRow("flame") << "candle_flame.png" << QSize(50, 50) << 0 << none << 15 << 0;
-    QTest::newRow("flame left") << "candle_flame_left.png" << QSize(50, 50) << 0 << none << 15 << 0;
-    QTest::newRow("title") << "title.png" << QSize(300, 100) << 0 << none << 225 << 25;
-    QTest::newRow("certificate") << "certificate.png" << QSize(350, 400) << 0 << none << 157 << 20;
+    QTest::newRow("program icon") << File(Picture::ProgramIcon) << QSize(32, 32) << 331 << none << 116 << 15;
+    QTest::newRow("board icon") << File(Picture::BoardIcon) << QSize(20, 20) << -1 << QRgb(0x0000FF) << 61 << 8;
+    QTest::newRow("normal") << File(Picture::ZupiNormal) << QSize(100, 200) << -1 << zupiKey << 11 << 0;
+    QTest::newRow("startled") << File(Picture::ZupiStartled) << QSize(100, 200) << -1 << zupiKey << 11 << 0;
+    QTest::newRow("hurt") << File(Picture::ZupiHurt) << QSize(100, 200) << -1 << zupiKey << 8 << 0;
+    QTest::newRow("wink") << File(Picture::ZupiWink) << QSize(100, 200) << -1 << zupiKey << 12 << 0;
+    QTest::newRow("unlit") << File(Picture::CandleUnlit) << QSize(50, 50) << 0 << none << 13 << 0;
+    QTest::newRow("flame") << File(Picture::CandleFlame) << QSize(50, 50) << 0 << none << 15 << 0;
+    QTest::newRow("flame left") << File(Picture::CandleFlameLeft) << QSize(50, 50) << 0 << none << 15 << 0;
+    QTest::newRow("title") << File(Picture::Title) << QSize(300, 100) << 0 << none << 225 << 25;
+    QTest::newRow("certificate") << File(Picture::Certificate) << QSize(350, 400) << 0 << none << 157 << 20;
   }
   void picturesHaveTheirSizeTransparencyAndColours() {
     QFETCH(QString, file);
@@ -130,14 +138,14 @@ class TestPictures : public QObject {
   void reactionsDifferOnlyInFaceAndRaisedArm_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("armRaised");
-    QTest::newRow("startled") << "zupi_startled.png" << false;
-    QTest::newRow("hurt") << "zupi_hurt.png" << false;
-    QTest::newRow("wink") << "zupi_wink.png" << true;
+    QTest::newRow("startled") << File(Picture::ZupiStartled) << false;
+    QTest::newRow("hurt") << File(Picture::ZupiHurt) << false;
+    QTest::newRow("wink") << File(Picture::ZupiWink) << true;
   }
   void reactionsDifferOnlyInFaceAndRaisedArm() {
     QFETCH(QString, file);
     QFETCH(bool, armRaised);
-    const QImage normal = Load(QStringLiteral("zupi_normal.png"));
+    const QImage normal = Load(File(Picture::ZupiNormal));
     const QImage other = Load(file);
     int inFace = 0, inArm = 0;
     for (int y = 0; y < normal.height(); ++y)
@@ -159,14 +167,8 @@ class TestPictures : public QObject {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QImage>("painted");
     using namespace pictures;
-    QTest::newRow("program icon") << "program_icon.png" << DrawProgramIcon();
-    QTest::newRow("board icon") << "board_icon.png" << DrawBoardIcon();
-    const char* zupi[]{"zupi_normal.png", "zupi_startled.png", "zupi_hurt.png", "zupi_wink.png"};
-    for (int i = 0; i < 4; ++i) QTest::newRow(zupi[i]) << zupi[i] << DrawZupi(Reaction(i));
-    const char* candle[]{"candle_unlit.png", "candle_flame.png", "candle_flame_left.png"};
-    for (int i = 0; i < 3; ++i) QTest::newRow(candle[i]) << candle[i] << DrawCandle(Flame(i));
-    QTest::newRow("title") << "title.png" << DrawTitle();
-    QTest::newRow("certificate") << "certificate.png" << DrawCertificate();
+    for (const zupi::PictureFile& picture : zupi::kPictureFiles)
+      QTest::newRow(picture.name.data()) << File(picture.picture) << DrawPicture(picture.picture);
     for (int size : {64, 128, 256}) {
       QTest::newRow(qPrintable(QStringLiteral("menu %1").arg(size)))
           << QStringLiteral(ICONS_DIR "/grotzel-%1.png").arg(size)
@@ -217,7 +219,7 @@ class TestPictures : public QObject {
   // letters one above the other; the bunches stick out at the upper
   // corners and the dress fills the bottom edge.
   void programIconHasNameBunchesAndDressInTheirPlaces() {
-    const QImage icon = Load(QStringLiteral("program_icon.png"));
+    const QImage icon = Load(File(Picture::ProgramIcon));
     const auto name = Is(0xE6FF3F);
     const QRect letters = Extent(icon, name);
     QVERIFY2(QRect(25, 17, 7, 15).contains(letters), qPrintable(Show(letters)));
@@ -237,7 +239,7 @@ class TestPictures : public QObject {
   // gleam, an open pink mouth below them, and bunches standing off the
   // sides of the head; the blue key only behind transparent pixels.
   void boardIconShowsEyesMouthAndBunches() {
-    const QImage icon = Load(QStringLiteral("board_icon.png"));
+    const QImage icon = Load(File(Picture::BoardIcon));
     QCOMPARE(icon.pixel(0, 19) & 0xFFFFFF, QRgb(0x0000FF));
     for (const QRect half : {QRect(0, 8, 10, 7), QRect(10, 8, 10, 7)}) {
       const QRect eye = Extent(icon, Is(0x000000), half.adjusted(2, 0, -2, 0));
@@ -268,7 +270,7 @@ class TestPictures : public QObject {
     QFETCH(QRgb, colour);
     QFETCH(QRect, area);
     QFETCH(QRect, place);
-    const QRect found = Extent(Load(QStringLiteral("title.png")), Is(colour), area);
+    const QRect found = Extent(Load(File(Picture::Title)), Is(colour), area);
     QVERIFY2(!found.isEmpty() && place.contains(found), qPrintable(Show(found)));
     QVERIFY2(found.width() >= place.width() * 2 / 3, qPrintable(Show(found)));
   }
@@ -276,7 +278,7 @@ class TestPictures : public QObject {
   // The hand-written line runs from column 12 to 188, orange first and
   // magenta after, stepping down to the right.
   void titleHandWrittenLineStepsDown() {
-    const QImage title = Load(QStringLiteral("title.png"));
+    const QImage title = Load(File(Picture::Title));
     const auto ink = [](QRgb p) { return qRed(p) + qGreen(p) + qBlue(p) > 120; };
     const QRect hand = Extent(title, ink, QRect(0, 0, 300, 37));
     QVERIFY2(Near(hand, QRect(12, 4, 177, 33), 3), qPrintable(Show(hand)));
@@ -310,12 +312,12 @@ class TestPictures : public QObject {
     const auto any = [&colours](QRgb p) {
       return std::any_of(colours.begin(), colours.end(), [p](QRgb c) { return Is(c)(p); });
     };
-    QRect found = Extent(Load(QStringLiteral("certificate.png")), any, area);
+    QRect found = Extent(Load(File(Picture::Certificate)), any, area);
     if (!rowsGiven) found.setRect(found.left(), place.top(), found.width(), place.height());
     QVERIFY2(Near(found, place, 3), qPrintable(Show(found)));
   }
   void certificateIsFlatOnAPaleSky() {
-    const QImage picture = Load(QStringLiteral("certificate.png"));
+    const QImage picture = Load(File(Picture::Certificate));
     for (const QPoint corner : {QPoint(0, 0), QPoint(349, 120), QPoint(0, 399)}) {
       const QRgb p = picture.pixel(corner);
       QVERIFY2(qBlue(p) > qRed(p) && qRed(p) > 100, qPrintable(QString::number(p, 16)));

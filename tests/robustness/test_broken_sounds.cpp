@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "game/qo_wav.h"
+#include "game/sounds.h"
 #include "sound/wave_player.h"
 #include "tests/robustness/short_game.h"
 #include "tests/support/sound_sandbox.h"
@@ -18,7 +19,6 @@ using namespace zupi;
 namespace {
 
 const QString kDataDir = QStringLiteral(GROTZEL_BUILD_DATA_DIR);
-const char* const kSounds[] = {"nirorop.wav", "pororin.wav", "dong.wav", "zupiwlk.wav"};
 
 // Remembers what the game asked for and hands it on to the real player.
 class Tap : public WaveOutput {
@@ -68,7 +68,8 @@ void BrokenSoundsTest::aWholeGamePlaysOnWithBrokenSounds_data() {
 
 void BrokenSoundsTest::aWholeGamePlaysOnWithBrokenSounds() {
   QFETCH(bool, withGameData);
-  for (const char* name : kSounds) {
+  for (const std::string_view sound : kAllSounds) {
+    const char* name = sound.data();  // the names end in a NUL
     if (!withGameData) break;
     QFile source(kDataDir + '/' + name), file(name);
     QVERIFY2(source.open(QIODevice::ReadOnly) && source.size() > 100, "the generated sounds are built");
@@ -82,7 +83,8 @@ void BrokenSoundsTest::aWholeGamePlaysOnWithBrokenSounds() {
   QVERIFY(test::PlayShortGame(tap));
   QCOMPARE(Level, Integer{2});
   QCOMPARE(StageResult, kStageCrashed);
-  for (const char* name : kSounds) {
+  for (const std::string_view sound : kAllSounds) {
+    const char* name = sound.data();  // the names end in a NUL
     QVERIFY2(tap.asked.contains(name), name);
     QCOMPARE(player.Source(name), withGameData ? kDataDir + '/' + name : QString());
   }

@@ -51,12 +51,12 @@ class TestControls : public QObject {
   // would show an empty or wrong control without any error.
   void everyPictureIsBuiltInAndDistinct() {
     QSet<QByteArray> seen;
-    for (zupi::Picture picture : zupi::kAllPictures) {
-      const QImage image = zupi::LoadPicture(picture).toImage();
-      QVERIFY2(!image.isNull(), qPrintable(zupi::PicturePath(picture)));
+    for (const zupi::PictureFile& file : zupi::kPictureFiles) {
+      const QImage image = zupi::LoadPicture(file.picture).toImage();
+      QVERIFY2(!image.isNull(), qPrintable(zupi::PicturePath(file.picture)));
       seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
     }
-    QCOMPARE(seen.size(), qsizetype(zupi::kAllPictures.size()));
+    QCOMPARE(seen.size(), qsizetype(zupi::kPictureFiles.size()));
   }
 
   // fontconfig alone maps the layouts' faces to a Latin face without kana;

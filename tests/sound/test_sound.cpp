@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "game/qo_wav.h"
+#include "game/sounds.h"
 #include "sound/wave_file.h"
 #include "sound/wave_player.h"
 #include "tests/support/sound_sandbox.h"
@@ -17,7 +18,6 @@ using namespace zupi;
 namespace {
 
 const QString kDataDir = QStringLiteral(GROTZEL_BUILD_DATA_DIR);
-const char* const kGameSounds[] = {"nirorop.wav", "pororin.wav", "dong.wav", "zupiwlk.wav"};
 
 QByteArray Le(quint32 value, int bytes) {
   QByteArray out;
@@ -68,7 +68,8 @@ class SoundTest : public QObject {
   // would be a build fault nobody hears in CI. make_sounds writes a plain
   // 44-byte header.
   void generatedSoundsAreAudible16BitPcm() {
-    for (const char* name : kGameSounds) {
+    for (const std::string_view sound : kAllSounds) {
+      const char* name = sound.data();  // the names end in a NUL
       QFile file(kDataDir + '/' + name);
       QVERIFY2(file.open(QIODevice::ReadOnly), name);
       const QByteArray b = file.readAll();
@@ -148,14 +149,15 @@ class SoundTest : public QObject {
     QCOMPARE(player.Source("pororin.wav"), kDataDir + "/pororin.wav");
     QCOMPARE(player.Source("nirorop.wav"), QDir::current().filePath("nirorop.wav"));
     QCOMPARE(player.Source("zupiwlk.wav"), kDataDir + "/zupiwlk.wav");
-    for (const char* name : kGameSounds) {
+    for (const std::string_view sound : kAllSounds) {
+      const char* name = sound.data();  // the names end in a NUL
       PlayWave(player, name);
       PlayWave(player, name);  // a replay before the sample has loaded
     }
     PlayWave(player, "none.wav");
     QVERIFY(player.Source("none.wav").isEmpty());
     QTest::qWait(200);
-    for (const char* name : kGameSounds) PlayWave(player, name);
+    for (const std::string_view name : kAllSounds) PlayWave(player, name);
     player.StopAll();
   }
 

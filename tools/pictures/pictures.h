@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QRgb>
 
+#include "screens/pictures/picture_list.h"
+
 namespace pictures {
 
 // Zupi.
@@ -45,5 +47,8 @@ QImage DrawProgramIcon();            // 32 x 32, one-bit transparency
 QImage DrawCandle(Flame flame);      // 50 x 50, opaque
 QImage DrawTitle();                  // 300 x 100, opaque
 QImage DrawCertificate();            // 350 x 400, opaque
+
+// The game's picture `picture`, painted by its drawing above.
+QImage DrawPicture(zupi::Picture picture);
 
 }  // namespace pictures
