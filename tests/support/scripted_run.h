@@ -76,7 +76,6 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   void CloseByUser() { CloseRule(*this, *this, kUnloadByUser); }
 
   int pass() const { return pass_; }
-  int handlings() const { return handlings_; }
   // The journal lines that contain `part`.
   std::vector<std::string> Lines(const std::string& part) const {
     std::vector<std::string> lines;
@@ -88,7 +87,6 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
 
   // EventSource
   void DoEvents() override {
-    ++handlings_;
     while (!plan_.empty() && plan_.begin()->first <= pass_) {
       auto action = std::move(plan_.begin()->second);
       plan_.erase(plan_.begin());
@@ -230,7 +228,6 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   std::multimap<int, std::function<void()>> plan_;
   int pass_ = 0;
   int waits_ = 0;
-  int handlings_ = 0;
 };
 
 }  // namespace zupi::test
