@@ -44,6 +44,12 @@ class QtRun : public QtEventLoop {
     return ended_;
   }
   bool ended() const { return ended_; }
+  // Loads window 1, 2 or 3, as the game numbers them.
+  QWidget* Load(int form) {
+    if (form == 1) return &(forms.LoadForm1(), *forms.form1());
+    if (form == 2) return &(forms.LoadForm2(), *forms.form2());
+    return &(forms.LoadForm3(), *forms.form3());
+  }
   // The length of the passes from now on.
   void SetPass(std::chrono::milliseconds pass) { pass_ = pass; }
 

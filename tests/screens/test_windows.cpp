@@ -1,0 +1,318 @@
+// The three windows on the offscreen platform, as a player meets them. Each
+// window in the states a game puts it in looks, pixel for pixel, like the
+// picture stored from a reviewed rendering: layout, colours, fonts, the
+// pictures, what is transparent, what the board clips, and (run a second
+// time at scale 1.5) that pixel art stays crisp and the cave's squares
+// tile the board. Beside that: keys on the board as the game's codes,
+// the buttons' access keys once they show, the close box, the reveals one
+// control at a time, fixed sizes, and text that fits its label.
+#include <QtTest>
+
+#include "cave/draw_cave.h"
+#include "game/messages.h"
+#include "player/move_by_key.h"
+#include "screens/twips.h"
+#include "tests/support/cave_text.h"
+#include "tests/support/driver.h"
+#include "tests/support/recorders.h"
+
+using namespace zupi;
+using zupi::test::Control;
+
+namespace {
+
+// Cave rows 4 and 5 and a goal column with two cells; the rest is rock.
+const std::vector<std::string> kCave = {
+    "....................", "....................", "....................", "....................",
+    "...############.####", "####################", "...................#", "....................",
+    "....................", "...................."};
+
+// The stored pictures were rendered by the reference system's Qt and fonts;
+// elsewhere text is rasterised a little differently.
+bool OnReferenceSystem() {
+  return QSysInfo::productType() == "debian" && QSysInfo::productVersion() == "12" &&
+         QLibraryInfo::version().majorVersion() == 6 && QLibraryInfo::version().minorVersion() == 4;
+}
+
+// Compares a window's rendering with the stored picture `name` (`name@1.5x`
+// at that scale). GROTZEL_UPDATE_SNAPSHOTS=1 stores the rendering instead;
+// on a difference it is kept in the test's folder as `name.actual.png`.
+void CompareWithStored(const QImage& shot, QString name) {
+  if (shot.devicePixelRatio() != 1.0) name += QStringLiteral("@%1x").arg(shot.devicePixelRatio());
+  const QString stored = QStringLiteral(SNAPSHOT_DIR "/%1.png").arg(name);
+  const QImage seen = shot.convertToFormat(QImage::Format_RGB32);
+  if (qEnvironmentVariableIsSet("GROTZEL_UPDATE_SNAPSHOTS")) {
+    QVERIFY(seen.save(stored));
+    return;
+  }
+  const QImage want = QImage(stored).convertToFormat(QImage::Format_RGB32);
+  QVERIFY2(!want.isNull(), qPrintable("no stored picture " + stored));
+  QRect off;
+  int count = 0;
+  for (int y = 0; y < qMin(want.height(), seen.height()); ++y)
+    for (int x = 0; x < qMin(want.width(), seen.width()); ++x)
+      if (want.pixel(x, y) != seen.pixel(x, y)) ++count, off |= QRect(x, y, 1, 1);
+  if (count == 0 && want.size() == seen.size()) return;
+  seen.save(name + ".actual.png");
+  QFAIL(qPrintable(QStringLiteral("%1 differs from %2 in %3 pixels within (%4,%5) %6x%7; see %1.actual.png")
+                       .arg(name, stored).arg(count).arg(off.x()).arg(off.y()).arg(off.width()).arg(off.height())));
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    test::ResetGameState();
+    speaker = {};
+    run = std::make_unique<test::QtRun>(std::chrono::milliseconds(1), &speaker);
+  }
+  void cleanup() { run.reset(); }
+
+  void looksAsStored_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("picture");
+    for (const char* state : {"game-loaded", "game-lit", "game-dark", "game-goal", "title", "certificate"})
+      QTest::newRow(state) << state << state;
+    // Nothing a game changed survives an unload.
+    QTest::newRow("game-reloaded") << "game-reloaded" << "game-loaded";
+  }
+  void looksAsStored() {
+    QFETCH(QString, state);
+    QFETCH(QString, picture);
+    if (!OnReferenceSystem()) QSKIP("the pictures were stored on Debian 12 with Qt 6.4");
+    CompareWithStored(SetUp(state)->grab().toImage(), picture);
+  }
+
+  // The shown window's board has the focus without a click and hands every
+  // key-down, repeats included, to the game as its code: the arrows (on
+  // the keypad too) step, Escape ends the stage in place; keys whose Qt
+  // value or neighbour collides with a game key ('%' is 37 in Qt, Home is
+  // 36, Henkan 28) and Tab, which would move the focus, answer in place.
+  void keysReachTheGameAsItsCodes_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("repeat");
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("left") << int(Qt::Key_Left) << 0 << false << QPoint(4, 5) << true;
+    QTest::newRow("up") << int(Qt::Key_Up) << 0 << false << QPoint(5, 4) << true;
+    QTest::newRow("right") << int(Qt::Key_Right) << 0 << false << QPoint(6, 5) << true;
+    QTest::newRow("down") << int(Qt::Key_Down) << 0 << false << QPoint(5, 6) << true;
+    QTest::newRow("held right") << int(Qt::Key_Right) << 0 << true << QPoint(6, 5) << true;
+    QTest::newRow("keypad left") << int(Qt::Key_Left) << int(Qt::KeypadModifier) << false << QPoint(4, 5) << true;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << false << QPoint(5, 5) << false;
+    QTest::newRow("percent") << int(Qt::Key_Percent) << int(Qt::ShiftModifier) << false << QPoint(5, 5) << true;
+    QTest::newRow("home") << int(Qt::Key_Home) << 0 << false << QPoint(5, 5) << true;
+    QTest::newRow("henkan") << int(Qt::Key_Henkan) << 0 << false << QPoint(5, 5) << true;
+    QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << false << QPoint(5, 5) << true;
+  }
+  void keysReachTheGameAsItsCodes() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, repeat);
+    QFETCH(QPoint, cell);
+    QFETCH(bool, running);
+    std::vector<std::string> rows(10, std::string(20, '.'));
+    rows[4][5] = rows[6][5] = '#';
+    rows[5].replace(4, 3, "###");
+    test::SetCave(rows);
+    PosX = PosY = 5;
+    IsRunning = true;
+    Form1* form = Game();
+    form->Show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QWidget* board = Control<QWidget>(form, "Picture1");
+    QCOMPARE(QApplication::focusWidget(), board);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), repeat);
+    QApplication::sendEvent(board, &press);
+    QCOMPARE(QPoint(PosX, PosY), cell);
+    QCOMPARE(IsRunning, running);
+    QCOMPARE(HitCount, Integer(0));
+    QCOMPARE(speaker.played, std::vector<std::string>{"zupiwlk.wav"});
+    QCOMPARE(QApplication::focusWidget(), board);
+    QCOMPARE(Control<QWidget>(form, "imgZupiIcon")->pos(),
+             QPoint(TwipsToPixels(200 * cell.x()), TwipsToPixels(200 * cell.y())));
+  }
+
+  // Alt+S and Alt+O press the buttons once they show, not before; Enter
+  // presses a button only when it has the focus.
+  void accessKeysPressVisibleButtonsOnly_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("sound");
+    QTest::newRow("title") << 3 << Qt::Key_S << "nirorop.wav";
+    QTest::newRow("certificate") << 2 << Qt::Key_O << "";
+  }
+  void accessKeysPressVisibleButtonsOnly() {
+    QFETCH(int, form);
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, sound);
+    QWidget* window = run->Load(form);
+    auto* button = Control<QPushButton>(window, "Command1");
+    QVERIFY(!button->isDefault() && !button->autoDefault());
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+
+    IsRunning = true;
+    QTest::keyClick(window, key, Qt::AltModifier);
+    QTest::keyClick(window, Qt::Key_Return);
+    QVERIFY(IsRunning && !button->isDown());  // a shortcut would hold it down
+
+    button->show();
+    QTest::keyClick(window, Qt::Key_Return);
+    QVERIFY(IsRunning);
+    QTest::keyClick(window, key, Qt::AltModifier);
+    QTRY_VERIFY2(!IsRunning, "the access key presses the button");  // shown pressed first
+    QCOMPARE(QString::fromStdString(speaker.Last()), sound);
+
+    IsRunning = true;
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QVERIFY(!IsRunning);
+  }
+
+  // Every window's close box ends the program (a spontaneous close), the
+  // sound silenced first; a close() by code does not; either way the
+  // window goes. Each window has its fixed client area and icon; the game
+  // window alone can be minimised, none maximised.
+  void windowsAreFixedAndOnlyTheUserCloseEnds_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("game") << 1 << QSize(403, 244);
+    QTest::newRow("certificate") << 2 << QSize(348, 446);
+    QTest::newRow("title") << 3 << QSize(402, 196);
+  }
+  void windowsAreFixedAndOnlyTheUserCloseEnds() {
+    QFETCH(int, form);
+    QFETCH(QSize, client);
+    QWidget* window = run->Load(form);
+    QCOMPARE(window->minimumSize(), client);
+    QCOMPARE(window->maximumSize(), client);
+    QCOMPARE(window->windowIcon().pixmap(32).size(), QSize(32, 32));
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QCOMPARE(bool(flags & Qt::WindowMinimizeButtonHint), form == 1);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+
+    window->show();
+    window->close();
+    QVERIFY(!window->isVisible() && !run->ended());
+    window->show();
+    test::CloseByUser(window);
+    QVERIFY(run->ended() && !window->isVisible());
+    QCOMPARE(speaker.stops, 1);
+  }
+
+  // Each step of a sequence shows its own control and only that one.
+  void revealsShowTheirOwnControl_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("title lettering") << 3 << int(TitlePart::Image2) << "Image2";
+    QTest::newRow("copyright") << 3 << int(TitlePart::Label1) << "Label1";
+    QTest::newRow("start button") << 3 << int(TitlePart::Command1) << "Command1";
+    QTest::newRow("heading") << 2 << int(CertificatePart::Label1) << "Label1";
+    QTest::newRow("title") << 2 << int(CertificatePart::Label2) << "Label2";
+    QTest::newRow("text") << 2 << int(CertificatePart::Label3) << "Label3";
+    QTest::newRow("OK button") << 2 << int(CertificatePart::Command1) << "Command1";
+  }
+  void revealsShowTheirOwnControl() {
+    QFETCH(int, form);
+    QFETCH(int, part);
+    QFETCH(QString, control);
+    QWidget* window = run->Load(form);
+    if (form == 3) run->forms.form3()->Reveal(TitlePart(part));
+    else run->forms.form2()->Reveal(CertificatePart(part));
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      QCOMPARE(!child->isHidden(), child->objectName() == control || child->objectName() == "Image1" ||
+                                       child->objectName() == "Shape1");
+  }
+
+  // Text cut off at a label's edge loses letters: every line must fit,
+  // also with a three-digit level.
+  void certificateTextFitsItsLabels() {
+    run->Load(3);
+    run->Load(2);
+    run->forms.form2()->SetLabel3(CertificateText(123));
+    for (LabelControl* label : run->forms.form2()->findChildren<LabelControl*>() +
+                                   run->forms.form3()->findChildren<LabelControl*>()) {
+      const QFontMetrics metrics(label->font());
+      const QStringList lines = label->text().split('\n');
+      for (const QString& line : lines) QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
+      if (lines.size() > 1) QVERIFY(metrics.lineSpacing() * lines.size() <= label->height());
+    }
+  }
+
+ private:
+  // The game window, its candle stopped so that only the test ticks it.
+  Form1* Game() {
+    run->Load(1);
+    Control<QTimer>(run->forms.form1(), "rousokuTimer")->stop();
+    return run->forms.form1();
+  }
+
+  // A candle tick that takes exactly these draws: in a lit stage the
+  // passage colour, then the flame; none in a dark one.
+  void Tick(std::vector<float> taken) {
+    test::ScriptedRandom draws(std::move(taken));
+    RousokuTimerTick(*run->forms.form1(), draws);
+    QVERIFY(draws.left() == 0 && !draws.overrun());
+  }
+
+  // Puts a window in the state a row names and returns it.
+  QWidget* SetUp(const QString& state) {
+    Form1* game = Game();
+    test::SetCave(kCave);
+    if (state == "game-lit" || state == "game-reloaded") {
+      // The darkest candle light, the upright flame, two bumps, the icon
+      // clipped at the right edge, "GAME OVER" over the cave.
+      game->SetLabel2(StageMessage(1, false));
+      Tick({0.0f, 0.2f});
+      game->ShowZupi(kZupiHurt);
+      PlaceIcon(*game, 19, 4);
+      game->SetSafeLight(0, kRed);
+      game->SetSafeLight(1, kRed);
+      game->SetGameOverVisible(true);
+      if (state == "game-reloaded") run->forms.UnloadForm1(), game = Game();
+    } else if (state == "game-dark") {
+      // Only the goal shows; the candle is out; the icon clipped below.
+      IsDark = true;
+      game->SetLabel2(StageMessage(3, true));
+      DrawCave(*game);
+      Tick({});
+      game->ShowZupi(kZupiWink);
+      PlaceIcon(*game, 3, 9);
+      game->SetSafeLight(2, kRed);
+    } else if (state == "game-goal") {
+      // The brightest light, the bent flame, the startled face.
+      game->SetLabel2(StageMessage(10, false));
+      Tick({0.99999994f, 0.5f});
+      game->ShowZupi(kZupiStartled);
+      PlaceIcon(*game, 0, 5);
+    } else if (state == "title") {
+      run->Load(3);
+      run->forms.form3()->ShowImage1();
+      for (TitlePart part : {TitlePart::Image2, TitlePart::Label1, TitlePart::Command1})
+        run->forms.form3()->Reveal(part);
+      return run->forms.form3();
+    } else if (state == "certificate") {
+      run->Load(2);
+      run->forms.form2()->SetLabel3(CertificateText(123));
+      for (CertificatePart part : {CertificatePart::Label1, CertificatePart::Label2, CertificatePart::Label3,
+                                   CertificatePart::Command1})
+        run->forms.form2()->Reveal(part);
+      return run->forms.form2();
+    }
+    return game;
+  }
+
+  test::RecordingSpeaker speaker;
+  std::unique_ptr<test::QtRun> run;
+};
+
+QTEST_MAIN(WindowsTest)
+#include "test_windows.moc"
