@@ -1,9 +1,14 @@
-// The rules of play without a window: every key's answer (portrait, sound,
-// lamps, icon), how a stage ends, the board drawing order and colours, and
-// the random draws that the candle takes.
+// The rules of play without a window: every key's answer (position,
+// portrait, sound, lamp, icon, how a stage ends), the stage messages and
+// the difficulty by level, and the cave generator: exact caves from
+// scripted draws, including the edge rules at rows 0 and 9 and the pro
+// walker's 501-draw rule, and the promises every cave keeps, checked over
+// thousands of caves per difficulty.
 #include <QtTest>
 
-#include "cave/draw_cave.h"
+#include <array>
+#include <queue>
+
 #include "cave/make_cave.h"
 #include "game/messages.h"
 #include "player/move_by_key.h"
@@ -13,32 +18,23 @@
 #include "tests/support/scripted_random.h"
 
 using namespace zupi;
-using zupi::test::RecordingScreen;
-using zupi::test::RecordingSpeaker;
+using zupi::test::CaveRows;
 using zupi::test::ScriptedRandom;
-using zupi::test::SetCave;
+using Rows = std::vector<std::string>;
+using Draws = std::vector<float>;
 
 namespace {
 
 // A cave with a dead end up from the start, a goal at (19, 5), a dead end
 // at (18, 4) with rock in the goal column beside it, and passage at the
 // top and bottom edges.
-const std::vector<std::string> kCorridor = {
-    "....#...............", "....#...............", "....................",
-    "....................", "#................##.", "####################",
-    "....................", "....................", "......#.............",
-    "......#............."};
-
-void StartStage(int x = 0, int y = 5) {
-  PosX = static_cast<Integer>(x);
-  PosY = static_cast<Integer>(y);
-  HitCount = 0;
-  StageResult = 0;
-  IsRunning = true;
-}
+const Rows kCorridor = {"....#...............", "....#...............", "....................",
+                        "....................", "#................##.", "####################",
+                        "....................", "....................", "......#.............",
+                        "......#............."};
 
 struct Answer {
-  int startX, startY;
+  int startX, startY, hits;
   Integer key;
   int endX, endY, picture;
   const char* sound;
@@ -46,186 +42,223 @@ struct Answer {
   Integer result;
 };
 
+// All rock but the rows given.
+Rows Cave(std::initializer_list<std::pair<int, const char*>> passages) {
+  Rows rows(10, std::string(20, '.'));
+  for (auto [y, row] : passages) rows[static_cast<std::size_t>(y)] = row;
+  return rows;
+}
+
+const Rows kStraight = Cave({{5, "####################"}});
+
+// Draws as runs of (value, count).
+Draws Runs(std::initializer_list<std::pair<float, int>> runs) {
+  Draws draws;
+  for (auto [value, count] : runs) draws.insert(draws.end(), static_cast<std::size_t>(count), value);
+  return draws;
+}
+
+// The passage cells, and how many of them the start reaches through
+// passage that shares a side.
+std::pair<int, int> PassageAndReachable() {
+  std::array<bool, kBoardColumns * kBoardRows> seen{};
+  std::queue<std::pair<int, int>> todo;
+  todo.push({0, 5});
+  seen[5 * kBoardColumns] = true;
+  int reached = 0, cells = 0;
+  for (; !todo.empty(); ++reached, todo.pop())
+    for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+      const int x = todo.front().first + dx, y = todo.front().second + dy;
+      if (x < 0 || y < 0 || x >= kBoardColumns || y >= kBoardRows || CaveMap(x, y) == 0) continue;
+      if (!std::exchange(seen[x + kBoardColumns * y], true)) todo.push({x, y});
+    }
+  for (Integer cell : CaveMap.cells()) cells += cell != 0;
+  return {cells, reached};
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Answer)
+Q_DECLARE_METATYPE(Rows)
+Q_DECLARE_METATYPE(Draws)
 
 class RulesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    test::ResetGameState();
-    SetCave(kCorridor);
+  void init() { test::ResetGameState(); }
+
+  // Each key's whole answer on the cell it leaves the player on; the goal
+  // is passage in column 19 only, and the third bump ends the stage.
+  void keysAnswerOnTheCellTheyLeave_data() {
+    QTest::addColumn<Answer>("a");
+    QTest::newRow("right steps on") << Answer{0, 5, 0, 39, 1, 5, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("up into the dead end") << Answer{0, 5, 0, 38, 0, 4, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("left at column 0 stays") << Answer{0, 5, 0, 37, 0, 5, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("up into row 0") << Answer{4, 1, 0, 38, 4, 0, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("up at row 0 stays") << Answer{4, 0, 0, 38, 4, 0, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("down into row 9") << Answer{6, 8, 0, 40, 6, 9, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("down at row 9 stays") << Answer{6, 9, 0, 40, 6, 9, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("space answers in place") << Answer{3, 5, 0, 32, 3, 5, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("escape answers, then ends") << Answer{3, 5, 0, 27, 3, 5, 0, "zupiwlk.wav", false, 0};
+    QTest::newRow("left steps back") << Answer{3, 5, 0, 37, 2, 5, 0, "zupiwlk.wav", true, 0};
+    QTest::newRow("first bump, back") << Answer{3, 5, 0, 40, 3, 5, 2, "dong.wav", true, 0};
+    QTest::newRow("second bump") << Answer{3, 5, 1, 38, 3, 5, 2, "dong.wav", true, 0};
+    QTest::newRow("third bump ends") << Answer{3, 5, 2, 40, 3, 5, 2, "dong.wav", false, 2};
+    QTest::newRow("right onto the goal") << Answer{18, 5, 0, 39, 19, 5, 3, "pororin.wav", false, 1};
+    QTest::newRow("right into rock on column 19") << Answer{18, 4, 0, 39, 18, 4, 2, "dong.wav", true, 0};
+  }
+  void keysAnswerOnTheCellTheyLeave() {
+    QFETCH(Answer, a);
+    test::SetCave(kCorridor);
+    test::RecordingScreen screen;
+    test::RecordingSpeaker speaker;
+    PosX = static_cast<Integer>(a.startX);
+    PosY = static_cast<Integer>(a.startY);
+    HitCount = static_cast<Integer>(a.hits);
+    IsRunning = true;
+    MoveByKey(screen, speaker, a.key);
+    QCOMPARE(QPoint(PosX, PosY), QPoint(a.endX, a.endY));
+    QCOMPARE(screen.zupi, a.picture);
+    QCOMPARE(speaker.played, std::vector<std::string>{a.sound});
+    QCOMPARE(IsRunning, a.running);
+    QCOMPARE(StageResult, a.result);
+    QCOMPARE(QPoint(screen.iconLeft, screen.iconTop), QPoint(200 * a.endX, 200 * a.endY));  // placed again
+    const bool bump = a.picture == kZupiHurt;
+    QCOMPARE(HitCount, Integer(a.hits + bump));
+    QCOMPARE(screen.RedLamps(), int(bump));
+    if (bump) QCOMPARE(screen.lamps[static_cast<std::size_t>(a.hits)], kRed);  // left to right
   }
 
-  void keysAnswerOnTheCellTheyLeave_data();
-  void keysAnswerOnTheCellTheyLeave();
-  void bumpsCostLampsAndTheThirdEndsTheStage();
-  void keysAreIgnoredWhenNotRunning();
+  // Three levels per difficulty, then pro for ever, each named in its
+  // stage message; the other messages the flow's test sees on screen.
+  void levelsChooseTheirDifficulty() {
+    const Integer expected[] = {1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4};
+    for (Integer level = 1; level <= 12; ++level) QCOMPARE(DifficultyForLevel(level), expected[level - 1]);
+    QCOMPARE(DifficultyForLevel(500), Integer{4});
+    QCOMPARE(StageMessage(6, false), std::string("洞窟 6-A\r\n\r\n 中級マップです。"));
+    QCOMPARE(StageMessage(7, false), std::string("洞窟 7-A\r\n\r\n 上級マップです。"));
+    QCOMPARE(StageMessage(123, false), std::string("洞窟 123-A\r\n\r\n プロ級マップです。"));
+  }
 
-  void drawCavePaintsColumnByColumn();
-  void darkStagePaintsBlackAndTicksDoNothing();
-  void litTickPicksColourThenCandle_data();
-  void litTickPicksColourThenCandle();
-  void messagesNameTheDifficulty();
+  // A walker that reads its draws wrongly digs a different cave, or takes
+  // a different number of draws and shifts every cave after it.
+  void scriptedDrawsDigExactCaves_data() {
+    QTest::addColumn<int>("difficulty");
+    QTest::addColumn<Draws>("draws");
+    QTest::addColumn<Rows>("cave");
+    QTest::newRow("beginner turns up at 10")
+        << 1 << Draws{0.0f, 0.49f} << Cave({{4, "..........##########"}, {5, "###########........."}});
+    // The goal column then holds two cells; 0.5 is not below 0.5.
+    QTest::newRow("beginner turns down at 19")
+        << 1 << Draws{0.95f, 0.5f} << Cave({{5, "####################"}, {6, "...................#"}});
+    // A draw equal to the threshold is not below it: no move at all.
+    QTest::newRow("intermediate never moves") << 2 << Runs({{0.2f, 20}}) << kStraight;
+    QTest::newRow("advanced never moves") << 3 << Runs({{0.4f, 20}}) << kStraight;
+    // One row up per column; the move up from row 0 lands on row 1.
+    QTest::newRow("advanced bounces off row 0")
+        << 3 << Runs({{0.0f, 12}, {0.9f, 14}})
+        << Cave({{0, "....##.............."}, {1, "...#################"}, {2, "..##................"},
+                 {3, ".##................."}, {4, "##.................."}, {5, "#..................."}});
+    // One row down per column; the move down from row 9 lands on row 8.
+    Draws falls;
+    for (int i = 0; i < 5; ++i) falls.insert(falls.end(), {0.1f, 0.5f});
+    falls.resize(falls.size() + 15, 0.3f);
+    QTest::newRow("intermediate bounces off row 9")
+        << 2 << falls
+        << Cave({{5, "#..................."}, {6, "##.................."}, {7, ".##................."},
+                 {8, "..##################"}, {9, "...##..............."}});
+    QTest::newRow("pro walks straight right") << 4 << Runs({{0.0f, 19}}) << kStraight;
+    // Up, right, down, right...: steps that never revisit a cell.
+    QTest::newRow("pro walks a staircase")
+        << 4 << Runs({{0.5f, 1}, {0.0f, 1}, {0.99f, 2}, {0.0f, 18}})
+        << Cave({{4, "##.................."}, {5, "##.................."}, {6, ".###################"}});
+    // Up three times, right, up, left: boxed in at (0, 1), every draw fails
+    // until draw 501, and the second attempt leaves nothing of the first.
+    QTest::newRow("pro retries when boxed in")
+        << 4 << Runs({{0.5f, 3}, {0.0f, 1}, {0.5f, 1}, {0.25f, 1}, {0.0f, 495 + 19}}) << kStraight;
+    // 18 steps right, then left draws that fail: draw 500 may still reach
+    // the goal, draw 501 is too late and the walk starts again.
+    QTest::newRow("pro reaches the goal on draw 500")
+        << 4 << Runs({{0.0f, 18}, {0.25f, 481}, {0.0f, 1}}) << kStraight;
+    QTest::newRow("pro gives up on draw 501")
+        << 4 << Runs({{0.0f, 18}, {0.25f, 482}, {0.0f, 1}, {0.99f, 2}, {0.0f, 19}})
+        << Cave({{5, "#..................."}, {6, "#..................."}, {7, "####################"}});
+    // A difficulty outside 1..4 digs nothing, not even the start.
+    QTest::newRow("difficulty 0") << 0 << Draws{} << Cave({});
+    QTest::newRow("difficulty 5") << 5 << Draws{} << Cave({});
+  }
+  void scriptedDrawsDigExactCaves() {
+    QFETCH(int, difficulty);
+    QFETCH(Draws, draws);
+    QFETCH(Rows, cave);
+    test::SetCave(Rows(10, std::string(20, '#')));  // nothing of a cave before may survive
+    ScriptedRandom random(draws);
+    MakeCave(random, static_cast<Integer>(difficulty));
+    QCOMPARE(CaveRows(), cave);
+    QVERIFY2(!random.overrun(), "took more draws than scripted");
+    QCOMPARE(random.left(), std::size_t{0});  // and not fewer either
+  }
+
+  // Every cave: start open, one connected passage, a goal, rows in range,
+  // only 0 and -1, the rock rim, the draws it takes.
+  void everyCaveKeepsItsPromises_data() {
+    QTest::addColumn<int>("difficulty");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("bottom");
+    QTest::newRow("beginner") << 1 << 4 << 6;
+    QTest::newRow("intermediate") << 2 << 0 << 9;
+    QTest::newRow("advanced") << 3 << 0 << 9;
+    QTest::newRow("pro") << 4 << 1 << 9;
+  }
+  void everyCaveKeepsItsPromises() {
+    QFETCH(int, difficulty);
+    QFETCH(int, top);
+    QFETCH(int, bottom);
+    Random random(20261206 + difficulty);
+    std::array<int, kBoardRows> rowsUsed{};
+    for (int cave = 0; cave < 5000; ++cave) {
+      const auto before = random.draws();
+      MakeCave(random, static_cast<Integer>(difficulty));
+      const auto draws = random.draws() - before;
+      const auto [cells, reached] = PassageAndReachable();
+      QVERIFY(CaveMap(0, 5) == -1);
+      QCOMPARE(reached, cells);
+      int goals = 0;
+      for (int x = 0; x < kCaveColumns; ++x)
+        for (int y = 0; y < kCaveRows; ++y) {
+          QVERIFY(CaveMap(x, y) == 0 || CaveMap(x, y) == -1);
+          if (CaveMap(x, y) == 0) continue;
+          QVERIFY2(x < kBoardColumns && y >= top && y <= bottom, qPrintable(QString::fromStdString(test::CaveText())));
+          ++rowsUsed[y];
+          goals += x == 19;
+        }
+      QVERIFY(goals >= 1);
+      if (difficulty == 1) QVERIFY(cells == 21 && draws == 2);
+      if (difficulty == 2 || difficulty == 3) QCOMPARE(static_cast<int>(draws), cells);  // 20 + 1 per move
+      // Failed attempts take 501 draws each; the last one a draw per cell or more.
+      if (difficulty == 4) QVERIFY(goals == 1 && draws % 501 >= static_cast<unsigned long>(cells - 1));
+    }
+    for (int y = top; y <= bottom; ++y) QVERIFY2(rowsUsed[y] > 0, "every allowed row is reached");
+  }
+
+  // A draw of 1.0 would walk off the thresholds; draws carry 24 bits.
+  void drawsStayBelowOne() {
+    Random random(1);
+    double sum = 0;
+    const int n = 1 << 22;
+    float highest = 0.0f;
+    for (int i = 0; i < n; ++i) {
+      const float r = random.Next();
+      const float scaled = r * 16777216.0f;
+      if (r < 0.0f || scaled != static_cast<float>(static_cast<int>(scaled))) QFAIL("not a 24-bit draw in [0, 1)");
+      highest = std::max(highest, r);
+      sum += r;
+    }
+    QVERIFY(highest < 1.0f && highest > 0.9999f);
+    QVERIFY(std::abs(sum / n - 0.5) < 0.001);
+  }
 };
-
-// Each key's whole answer: where the player ends, portrait, sound, whether
-// the stage goes on and how it ended; the goal is passage in column 19 only.
-void RulesTest::keysAnswerOnTheCellTheyLeave_data() {
-  QTest::addColumn<Answer>("a");
-  QTest::newRow("right steps on") << Answer{0, 5, 39, 1, 5, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("up into the dead end") << Answer{0, 5, 38, 0, 4, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("left at column 0 stays") << Answer{0, 5, 37, 0, 5, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("up into row 0") << Answer{4, 1, 38, 4, 0, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("up at row 0 stays") << Answer{4, 0, 38, 4, 0, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("down into row 9") << Answer{6, 8, 40, 6, 9, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("down at row 9 stays") << Answer{6, 9, 40, 6, 9, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("space answers in place") << Answer{3, 5, 32, 3, 5, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("escape answers, then ends") << Answer{3, 5, 27, 3, 5, 0, "zupiwlk.wav", false, 0};
-  QTest::newRow("down into rock bumps back") << Answer{3, 5, 40, 3, 5, 2, "dong.wav", true, 0};
-  QTest::newRow("left steps back") << Answer{3, 5, 37, 2, 5, 0, "zupiwlk.wav", true, 0};
-  QTest::newRow("right onto the goal") << Answer{18, 5, 39, 19, 5, 3, "pororin.wav", false, 1};
-  QTest::newRow("right into rock on column 19") << Answer{18, 4, 39, 18, 4, 2, "dong.wav", true, 0};
-}
-
-void RulesTest::keysAnswerOnTheCellTheyLeave() {
-  QFETCH(Answer, a);
-  RecordingScreen screen;
-  RecordingSpeaker speaker;
-  StartStage(a.startX, a.startY);
-  MoveByKey(screen, speaker, a.key);
-  QCOMPARE(PosX, a.endX);
-  QCOMPARE(PosY, a.endY);
-  QCOMPARE(screen.zupi, a.picture);
-  QCOMPARE(speaker.played, std::vector<std::string>{a.sound});
-  QCOMPARE(IsRunning, a.running);
-  QCOMPARE(StageResult, a.result);
-  QCOMPARE(screen.iconLeft, 200 * a.endX);  // the icon is placed again in every case
-  QCOMPARE(screen.iconTop, 200 * a.endY);
-}
-
-// Each bump turns the next lamp red; the third ends the stage, hurt.
-void RulesTest::bumpsCostLampsAndTheThirdEndsTheStage() {
-  RecordingScreen screen;
-  RecordingSpeaker speaker;
-  StartStage(2, 5);
-  for (int bump = 1; bump <= 3; ++bump) {
-    QVERIFY(IsRunning);
-    MoveByKey(screen, speaker, kKeyDown);
-    QCOMPARE(HitCount, bump);
-    QCOMPARE(screen.RedLamps(), bump);
-    QCOMPARE(screen.lamps[static_cast<std::size_t>(bump - 1)], kRed);  // lamps go left to right
-  }
-  QVERIFY(!IsRunning);
-  QCOMPARE(StageResult, kStageCrashed);
-  QCOMPARE(PosX, 2);  // left on the last passage cell
-  QCOMPARE(PosY, 5);
-  QCOMPARE(screen.zupi, kZupiHurt);
-}
-
-// A key outside a running stage must change nothing and sound nothing.
-void RulesTest::keysAreIgnoredWhenNotRunning() {
-  RecordingScreen screen;
-  RecordingSpeaker speaker;
-  StartStage(3, 5);
-  IsRunning = false;
-  for (Integer key : {kKeyLeft, kKeyRight, kKeyDown, kKeyUp, kKeyEscape, Integer{65}})
-    MoveByKey(screen, speaker, key);
-  QCOMPARE(PosX, 3);
-  QCOMPARE(HitCount, Integer{0});
-  QVERIFY(speaker.played.empty());
-  QCOMPARE(screen.zupi, -1);
-}
-
-// The board: black background, passage squares column by column, each goal
-// square straight after its passage square, in pale yellow.
-void RulesTest::drawCavePaintsColumnByColumn() {
-  SetCave({"....................", "....................", "....................",
-           "....................", "...................#", "###################.",
-           "...................#", "....................", "....................",
-           "...................."});
-  RecordingScreen screen;
-  screen.foreColour = RGB(1, 2, 3);
-  DrawCave(screen);
-  QCOMPARE(screen.backColour, RGB(0, 0, 0));
-  QCOMPARE(screen.wipes, 1);
-  QCOMPARE(screen.fills.size(), std::size_t{19 + 2 * 2});
-  QCOMPARE(screen.fills.front(), (RecordingScreen::Fill{0, 1000, 200, 1200, RGB(1, 2, 3)}));
-  // Column 19, top down, each passage square followed by its goal square.
-  const std::vector<RecordingScreen::Fill> goalColumn(screen.fills.end() - 4, screen.fills.end());
-  const Colour yellow = RGB(255, 255, 128);
-  QCOMPARE(goalColumn, (std::vector<RecordingScreen::Fill>{{3800, 800, 4000, 1000, RGB(1, 2, 3)},
-                                                           {3800, 800, 4000, 1000, yellow},
-                                                           {3800, 1200, 4000, 1400, RGB(1, 2, 3)},
-                                                           {3800, 1200, 4000, 1400, yellow}}));
-  QCOMPARE(screen.foreColour, RGB(1, 2, 3));  // a lit stage keeps whatever colour the board had
-
-  SetCave({});  // all rock: a black board with nothing on it
-  DrawCave(screen);
-  QVERIFY(screen.fills.empty());
-}
-
-// A dark stage paints the passage black and its candle ticks draw nothing.
-void RulesTest::darkStagePaintsBlackAndTicksDoNothing() {
-  RecordingScreen screen;
-  screen.foreColour = RGB(120, 110, 110);
-  IsDark = true;
-  DrawCave(screen);
-  QCOMPARE(screen.foreColour, RGB(0, 0, 0));
-  const auto fills = screen.fills;
-  ScriptedRandom none;
-  for (int i = 0; i < 5; ++i) RousokuTimerTick(screen, none);
-  QCOMPARE(none.taken(), std::size_t{0});
-  QVERIFY(!none.overrun());
-  QCOMPARE(screen.fills, fills);
-  QCOMPARE(screen.wipes, 1);
-  QCOMPARE(screen.rousoku, kCandleUnlit);
-
-  // Back in a lit stage the passage is black until the first tick.
-  IsDark = false;
-  DrawCave(screen);
-  QCOMPARE(screen.fills.front().colour, RGB(0, 0, 0));
-  ScriptedRandom random{0.0f, 0.0f};
-  RousokuTimerTick(screen, random);
-  QCOMPARE(screen.fills.front().colour, RGB(110, 100, 100));
-}
-
-// A lit tick draws the colour first, then the candle, rounding half to even.
-void RulesTest::litTickPicksColourThenCandle_data() {
-  QTest::addColumn<float>("colourDraw");
-  QTest::addColumn<float>("candleDraw");
-  QTest::addColumn<int>("d");
-  QTest::addColumn<int>("candle");
-  QTest::newRow("lowest") << 0.0f << 0.0f << 100 << 1;
-  QTest::newRow("highest") << 0.99999994f << 0.99999994f << 130 << 2;
-  QTest::newRow("half rounds up to even 108") << 0.25f << 0.5f << 108 << 2;
-  QTest::newRow("half rounds down to even 122") << 0.75f << 0.49999997f << 122 << 1;
-  QTest::newRow("middle") << 0.5f << 0.3f << 115 << 1;
-}
-
-void RulesTest::litTickPicksColourThenCandle() {
-  QFETCH(float, colourDraw);
-  QFETCH(float, candleDraw);
-  QFETCH(int, d);
-  QFETCH(int, candle);
-  RecordingScreen screen;
-  ScriptedRandom random{colourDraw, candleDraw};
-  RousokuTimerTick(screen, random);
-  QCOMPARE(random.taken(), std::size_t{2});
-  QCOMPARE(screen.foreColour, RGB(d + 10, d, d));
-  QCOMPARE(screen.rousoku, candle);
-  QCOMPARE(screen.wipes, 1);  // a full repaint on every lit tick
-}
-
-// The difficulty lines of the middle levels; the flow's tests see the
-// others on screen.
-void RulesTest::messagesNameTheDifficulty() {
-  QCOMPARE(StageMessage(6, false), std::string("洞窟 6-A\r\n\r\n 中級マップです。"));
-  QCOMPARE(StageMessage(7, false), std::string("洞窟 7-A\r\n\r\n 上級マップです。"));
-  QCOMPARE(StageMessage(123, false), std::string("洞窟 123-A\r\n\r\n プロ級マップです。"));
-}
 
 QTEST_APPLESS_MAIN(RulesTest)
 #include "test_rules.moc"
