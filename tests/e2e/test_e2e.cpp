@@ -1,28 +1,72 @@
-// The real program under a bare X server: the title opens with its bare
-// caption, its start button shows only after the pause, Alt+S starts a
-// game, Escape ends it and the title returns; a window manager's close
-// request ends the process with status 0; without a display it says so in
-// one line and exits with 1.
+// The real program on an X server of its own, as a player meets it. First
+// on a bare server: the title opens with its bare caption, its start
+// button shows only after the pause, Alt+S starts a game without a window
+// manager to give it the focus, Escape ends it and the title returns, and
+// a close request ends the process with status 0. Then under a real
+// window manager (openbox): the outer frames of the title and the game
+// stand centred on the screen from the moment they appear, and closing
+// through the manager ends the program with status 0. Without a display it
+// says so in one line and exits with 1. Every wait is bounded and names
+// what it waited for.
 #include <QtTest>
 
-#include "tests/e2e/game_process.h"
 #include "tests/e2e/x11_probe.h"
 
-using e2e::StartGame;
 using e2e::TopWindow;
-using e2e::WaitFor;
 using e2e::X11Probe;
 
 namespace {
 
-std::optional<TopWindow> WindowOfSize(const X11Probe& x, QSize size) {
-  for (const TopWindow& w : x.mappedWindows())
+const QSize kTitleSize(402, 196);
+const QSize kGameSize(403, 244);
+const QPoint kButton(4080 / 15 + 10, 2400 / 15 + 10);  // inside the start button, black until it shows
+
+// Polls until `found` returns something or `ms` pass.
+template <typename F>
+auto WaitFor(F found, int ms = 10000) -> decltype(found()) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    if (auto w = found()) return w;
+    QTest::qWait(20);
+  }
+  return {};
+}
+
+// The game's window of that size: mapped (bare server) or managed.
+std::optional<TopWindow> Window(const X11Probe& x, QSize size, bool managed) {
+  for (const TopWindow& w : managed ? x.managedWindows() : x.mappedWindows())
     if (w.geometry.size() == size) return w;
   return std::nullopt;
 }
 
-const QSize kTitleSize(402, 196);
-const QSize kGameSize(403, 244);
+// The outer frame: the client area with the frame the manager drew.
+QRect FrameOf(const X11Probe& x, const TopWindow& w) { return w.geometry.marginsAdded(x.frameExtents(w.id)); }
+
+// Whether the frame's centre lies within 2 px of the screen's (the halving
+// drops at most half a pixel, the rest is slack).
+bool Centred(const X11Probe& x, const TopWindow& w) {
+  const QRect frame = FrameOf(x, w), screen = x.screen();
+  return std::abs(2 * frame.x() + frame.width() - screen.width()) <= 4 &&
+         std::abs(2 * frame.y() + frame.height() - screen.height()) <= 4;
+}
+
+// The real program, started in an empty folder on the X server of $DISPLAY.
+struct Game {
+  Game() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("WAYLAND_DISPLAY");
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(cwd.path());
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    sinceLaunch.start();
+    process.start(QString::fromLocal8Bit(qgetenv("GROTZEL_BINARY")), {});
+  }
+  QTemporaryDir cwd;
+  QProcess process;
+  QElapsedTimer sinceLaunch;
+};
 
 }  // namespace
 
@@ -30,68 +74,102 @@ class EndToEndTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void titleGameAndCloseRequest();
-  void noDisplayIsOneLineAndStatus1();
+  void initTestCase() {
+    QVERIFY2(X11Probe().connected(), "needs an X server (run under tests/support/on-private-x)");
+  }
+  void cleanupTestCase() {
+    manager_.terminate();
+    if (!manager_.waitForFinished(3000)) manager_.kill();
+  }
+
+  void onABareServer() {
+    X11Probe x;
+    QVERIFY2(!x.managerRunning(), "runs before any window manager");
+    Game game;
+    QVERIFY2(game.process.waitForStarted(), "the game starts");
+    auto title = WaitFor([&] { return Window(x, kTitleSize, false); });
+    QVERIFY2(title, "the title window opens within 10 s");
+    // The program's own setup appends nothing to the captions (the window
+    // test checks every window in every locale).
+    QCOMPARE(x.textProperty(title->id, "_NET_WM_NAME"), QByteArray("Grotzel"));
+    QCOMPARE(x.textProperty(title->id, "WM_NAME"), QByteArray("Grotzel"));
+    // After the one-second pause, so never sooner than a second after the
+    // launch, however slow the machine: load only makes it later.
+    QVERIFY2(WaitFor([&] { return x.pixel(title->id, kButton.x(), kButton.y()) != QColor(Qt::black); }),
+             "the start button shows within 10 s");
+    QVERIFY2(game.sinceLaunch.elapsed() >= 1000, "the start button shows only after the one-second pause");
+
+    x.key("s", true);  // no window manager: the game must take the focus itself
+    QVERIFY2(WaitFor([&] { return Window(x, kGameSize, false); }), "Alt+S starts a game within 10 s");
+    QVERIFY2(!Window(x, kTitleSize, false), "the title is gone");
+    QTest::qWait(200);
+    x.key("Escape");
+    auto again = WaitFor([&] { return Window(x, kTitleSize, false); });
+    QVERIFY2(again, "after GAME OVER the title comes back within 10 s");
+    QVERIFY2(!Window(x, kGameSize, false), "the game window is gone");
+
+    x.requestClose(again->id);
+    QVERIFY2(game.process.waitForFinished(5000), "a close request ends the program within 5 s");
+    QCOMPARE(game.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.process.exitCode(), 0);
+  }
+
+  void underAWindowManager() {
+    X11Probe x;
+    manager_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    manager_.setStandardOutputFile(QProcess::nullDevice());
+    manager_.start("openbox", {"--sm-disable"});
+    QVERIFY2(manager_.waitForStarted(), "needs openbox (scripts/install-deps installs it)");
+    QVERIFY2(WaitFor([&] { return x.managerRunning(); }), "openbox takes the screen within 10 s");
+    // A manager announces itself before it has loaded its theme; a desktop's
+    // manager has long finished starting when the game runs.
+    QVERIFY2(x.managerAnswers(20000), "openbox handles requests within 20 s");
+
+    Game game;
+    QVERIFY2(game.process.waitForStarted(), "the game starts");
+    // The first sight of the title is already its place: no jump later.
+    auto title = WaitFor([&] { return Window(x, kTitleSize, true); });
+    QVERIFY2(title, "the title window is managed within 10 s");
+    const QRect firstFrame = FrameOf(x, *title);
+    QVERIFY2(x.frameExtents(title->id).top() > x.frameExtents(title->id).bottom(), "openbox draws a title bar");
+    QVERIFY2(Centred(x, *title), "the title's frame stands centred");
+    QVERIFY2(WaitFor([&] { return x.pixel(title->id, kButton.x(), kButton.y()) != QColor(Qt::black); }),
+             "the start button shows within 10 s");
+    auto later = Window(x, kTitleSize, true);
+    QVERIFY2(later && FrameOf(x, *later) == firstFrame, "the title stays where it first showed");
+
+    x.key("s", true);
+    // The game window is centred right after it shows; the manager takes a
+    // moment to carry out the move.
+    auto board = WaitFor([&] {
+      auto w = Window(x, kGameSize, true);
+      return w && Centred(x, *w) ? w : std::nullopt;
+    });
+    QVERIFY2(board, "Alt+S starts a game whose frame stands centred within 10 s");
+
+    x.closeThroughManager(board->id);
+    QVERIFY2(game.process.waitForFinished(5000), "closing through the manager ends the program within 5 s");
+    QCOMPARE(game.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.process.exitCode(), 0);
+  }
+
+  void withoutADisplayOneLineAndStatus1() {
+    QProcess game;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    game.setProcessEnvironment(env);
+    game.start(QString::fromLocal8Bit(qgetenv("GROTZEL_BINARY")), {});
+    QVERIFY2(game.waitForFinished(10000), "the game gives up within 10 s");
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
+    QCOMPARE(game.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(game.readAllStandardError()).trimmed();
+    QVERIFY2(err.startsWith("grotzel: cannot open a display"), qPrintable(err));
+    QCOMPARE(err.count('\n'), 0);
+  }
+
+ private:
+  QProcess manager_;
 };
-
-void EndToEndTest::titleGameAndCloseRequest() {
-  X11Probe x;
-  QVERIFY2(x.connected(), "needs an X server (run under tests/support/on-private-x)");
-  QTemporaryDir cwd;
-  QProcess game;
-  QElapsedTimer sinceLaunch;
-  sinceLaunch.start();
-  StartGame(game, cwd.path());
-  QVERIFY(game.waitForStarted());
-
-  auto title = WaitFor([&] { return WindowOfSize(x, kTitleSize); });
-  QVERIFY2(title, "the title window opens");
-  // The program's own setup appends nothing to the captions (the test of
-  // the windows alone checks every window in every locale).
-  QCOMPARE(x.textProperty(title->id, "_NET_WM_NAME"), QByteArray("Grotzel"));
-  QCOMPARE(x.textProperty(title->id, "WM_NAME"), QByteArray("Grotzel"));
-
-  // The start button (4080, 2400 twips; black there until it shows) comes
-  // after the one-second pause, so never sooner than a second after the
-  // launch, however slow the machine: load only makes it later.
-  const QPoint button(4080 / 15 + 10, 2400 / 15 + 10);
-  auto buttonShown = [&] { return x.pixel(title->id, button.x(), button.y()) != QColor(Qt::black); };
-  QVERIFY2(WaitFor([&]() -> std::optional<TopWindow> { return buttonShown() ? title : std::nullopt; }),
-           "the start button shows within 10 s");
-  QVERIFY2(sinceLaunch.elapsed() >= 1000, "the start button shows only after the one-second pause");
-
-  // No window manager here: the game must take the focus itself.
-  x.key("s", true);
-  auto board = WaitFor([&] { return WindowOfSize(x, kGameSize); });
-  QVERIFY2(board, "Alt+S starts a game");
-  QVERIFY(!WindowOfSize(x, kTitleSize));  // the title is gone
-  QTest::qWait(200);
-  x.key("Escape");
-  auto again = WaitFor([&] { return WindowOfSize(x, kTitleSize); });
-  QVERIFY2(again, "after GAME OVER the title comes back");
-  QVERIFY(!WindowOfSize(x, kGameSize));
-
-  x.requestClose(again->id);
-  QVERIFY2(game.waitForFinished(5000), "a close request ends the program");
-  QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-  QCOMPARE(game.exitCode(), 0);
-}
-
-void EndToEndTest::noDisplayIsOneLineAndStatus1() {
-  QProcess game;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove("DISPLAY");
-  env.remove("WAYLAND_DISPLAY");
-  env.remove("QT_QPA_PLATFORM");
-  game.setProcessEnvironment(env);
-  game.start(e2e::GameBinary(), {});
-  QVERIFY(game.waitForFinished(10000));
-  QCOMPARE(game.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
-  QCOMPARE(game.exitCode(), 1);
-  const QString err = QString::fromLocal8Bit(game.readAllStandardError()).trimmed();
-  QVERIFY2(err.startsWith("grotzel: cannot open a display"), qPrintable(err));
-  QCOMPARE(err.count('\n'), 0);
-}
 
 QTEST_GUILESS_MAIN(EndToEndTest)
 #include "test_e2e.moc"

@@ -10,21 +10,22 @@
 namespace e2e {
 namespace {
 
-QString WindowTitle(Display* d, Window w) {
-  Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
-  Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
-  Atom type;
+// A property of 8-bit format as stored: its bytes.
+QByteArray TextProperty(Display* d, Window w, const char* name) {
+  Atom actual;
   int format;
-  unsigned long items, after;
+  unsigned long count, after;
   unsigned char* data = nullptr;
-  QString title;
-  if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &items, &after, &data) ==
-          Success && data != nullptr) {
-    title = QString::fromUtf8(reinterpret_cast<char*>(data), static_cast<int>(items));
+  QByteArray bytes;
+  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, AnyPropertyType, &actual,
+                         &format, &count, &after, &data) == Success && data != nullptr) {
+    if (format == 8) bytes = QByteArray(reinterpret_cast<char*>(data), int(count));
     XFree(data);
   }
-  return title;
+  return bytes;
 }
+
+QString WindowTitle(Display* d, Window w) { return QString::fromUtf8(TextProperty(d, w, "_NET_WM_NAME")); }
 
 void Collect(Display* d, Window w, int depth, std::vector<TopWindow>& out) {
   Window root, parent, *children = nullptr;
@@ -168,17 +169,7 @@ bool X11Probe::managerAnswers(int ms) const {
 }
 
 QByteArray X11Probe::textProperty(unsigned long window, const char* name) const {
-  Atom actual;
-  int format;
-  unsigned long count, after;
-  unsigned char* data = nullptr;
-  QByteArray bytes;
-  if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1024, False,
-                         AnyPropertyType, &actual, &format, &count, &after, &data) == Success) {
-    if (data != nullptr && format == 8) bytes = QByteArray(reinterpret_cast<char*>(data), int(count));
-    if (data) XFree(data);
-  }
-  return bytes;
+  return TextProperty(display_, window, name);
 }
 
 QMargins X11Probe::frameExtents(unsigned long window) const {
