@@ -154,13 +154,11 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     void ShowZupi(int index) override { Use("imgZupi " + std::to_string(index)); }
     void ShowRousoku(int) override {}
     void SetSafeLight(int index, Colour colour) override {
-      lamps.at(static_cast<std::size_t>(index)) = colour;
       Use("SafeLight " + std::to_string(index) + (colour == kGreen ? " green" : " red"));
     }
     std::string label2;
     bool gameOver = false;
     int iconLeft = 0;
-    std::array<Colour, 3> lamps{};
   };
 
   struct Title : Form, TitleWindow {
