@@ -1,9 +1,9 @@
 // The three windows on the offscreen platform, as a player meets them. Each
 // window in the states a game puts it in looks, pixel for pixel, like the
 // picture stored from a reviewed rendering: layout, colours, fonts, the
-// pictures, what is transparent, what the board clips, and (run a second
-// time at scale 1.5) that pixel art stays crisp and the cave's squares
-// tile the board. Beside that: keys on the board as the game's codes,
+// pictures, what is transparent, what the board clips, that every change
+// reaches the screen, and (run a second time at scale 1.5) that pixel art
+// stays crisp and the cave's squares tile the board. Beside that: keys on the board as the game's codes,
 // the buttons' access keys once they show, the close box, the reveals one
 // control at a time, fixed sizes, and text that fits its label.
 #include <QtTest>
@@ -34,11 +34,17 @@ bool OnReferenceSystem() {
          QLibraryInfo::version().majorVersion() == 6 && QLibraryInfo::version().minorVersion() == 4;
 }
 
-// Compares a window's rendering with the stored picture `name` (`name@1.5x`
-// at that scale). GROTZEL_UPDATE_SNAPSHOTS=1 stores the rendering instead;
-// on a difference it is kept in the test's folder as `name.actual.png`.
-void CompareWithStored(const QImage& shot, QString name) {
-  if (shot.devicePixelRatio() != 1.0) name += QStringLiteral("@%1x").arg(shot.devicePixelRatio());
+// Compares a shown window with the stored picture `name`: at scale 1 what
+// it has on the screen once the changes made to it are painted (a control
+// that forgets to repaint shows its old state there), at 1.5 the window
+// painted afresh, against `name@1.5x`. GROTZEL_UPDATE_SNAPSHOTS=1 stores
+// the picture instead; on a difference it is kept in the test's folder as
+// `name.actual.png`.
+void CompareWithStored(QWidget* window, QString name) {
+  QCoreApplication::processEvents(QEventLoop::AllEvents, 5000);  // until none is left
+  const qreal ratio = qApp->devicePixelRatio();
+  const QImage shot = (ratio == 1.0 ? window->screen()->grabWindow(window->winId()) : window->grab()).toImage();
+  if (ratio != 1.0) name += QStringLiteral("@%1x").arg(ratio);
   const QString stored = QStringLiteral(SNAPSHOT_DIR "/%1.png").arg(name);
   const QImage seen = shot.convertToFormat(QImage::Format_RGB32);
   if (qEnvironmentVariableIsSet("GROTZEL_UPDATE_SNAPSHOTS")) {
@@ -83,7 +89,9 @@ class WindowsTest : public QObject {
     QFETCH(QString, state);
     QFETCH(QString, picture);
     if (!OnReferenceSystem()) QSKIP("the pictures were stored on Debian 12 with Qt 6.4");
-    CompareWithStored(SetUp(state)->grab().toImage(), picture);
+    QWidget* window = SetUp(state);
+    QVERIFY2(window, "the window shows within 5 s");
+    CompareWithStored(window, picture);
   }
 
   // The shown window's board has the focus without a click and hands every
@@ -263,10 +271,18 @@ class WindowsTest : public QObject {
     QVERIFY(draws.left() == 0 && !draws.overrun());
   }
 
-  // Puts a window in the state a row names and returns it.
+  // Shows a window; false when it does not come up.
+  static bool Show(QWidget* window) {
+    window->show();
+    return QTest::qWaitForWindowExposed(window);
+  }
+
+  // Shows a window and puts it in the state a row names; nullptr when it
+  // does not show.
   QWidget* SetUp(const QString& state) {
     Form1* game = Game();
     test::SetCave(kCave);
+    if (state.startsWith("game") && !Show(game)) return nullptr;
     if (state == "game-lit" || state == "game-reloaded") {
       // The darkest candle light, the upright flame, two bumps, the icon
       // clipped at the right edge, "GAME OVER" over the cave.
@@ -277,7 +293,7 @@ class WindowsTest : public QObject {
       game->SetSafeLight(0, kRed);
       game->SetSafeLight(1, kRed);
       game->SetGameOverVisible(true);
-      if (state == "game-reloaded") run->forms.UnloadForm1(), game = Game();
+      if (state == "game-reloaded" && (run->forms.UnloadForm1(), !Show(game = Game()))) return nullptr;
     } else if (state == "game-dark") {
       // Only the goal shows; the candle is out; the icon clipped below.
       IsDark = true;
@@ -294,13 +310,13 @@ class WindowsTest : public QObject {
       game->ShowZupi(kZupiStartled);
       PlaceIcon(*game, 0, 5);
     } else if (state == "title") {
-      run->Load(3);
+      if (!Show(run->Load(3))) return nullptr;
       run->forms.form3()->ShowImage1();
       for (TitlePart part : {TitlePart::Image2, TitlePart::Label1, TitlePart::Command1})
         run->forms.form3()->Reveal(part);
       return run->forms.form3();
     } else if (state == "certificate") {
-      run->Load(2);
+      if (!Show(run->Load(2))) return nullptr;
       run->forms.form2()->SetLabel3(CertificateText(123));
       for (CertificatePart part : {CertificatePart::Label1, CertificatePart::Label2, CertificatePart::Label3,
                                    CertificatePart::Command1})
