@@ -4,7 +4,7 @@
 // of the same title and size, launched in turn with the game, so the ratio
 // shows what the game adds to what any Qt Widgets program costs here. The
 // game is launched with a live, a stuck and no sound server.
-#include <QFile>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
@@ -28,37 +28,31 @@ bool TitleMapped(const e2e::X11Probe& x) {
   return false;
 }
 
-// An Xvfb server on the first free display number from :91; stopped with it.
+// An Xvfb server of its own, stopped with it. It picks a free display
+// number itself (-displayfd) and writes it out once it takes connections,
+// so two runs side by side never race for one number.
 class Xvfb {
  public:
   Xvfb() {
-    for (int number = 91; number < 120 && display_.isEmpty(); ++number) {
-      if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) continue;
-      const QString name = QStringLiteral(":%1").arg(number);
-      server_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-      server_.setStandardErrorFile(QProcess::nullDevice());
-      server_.start(QStringLiteral("Xvfb"),
-                    {name, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
-      if (!server_.waitForStarted(2000)) return;  // no Xvfb at all
-      if (Answers(name)) display_ = name;
-      else Stop();
+    server_.setStandardErrorFile(QProcess::nullDevice());
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24",
+                                           "-nolisten", "tcp", "-noreset"});
+    if (!server_.waitForStarted(2000)) return;  // no Xvfb at all
+    QByteArray number;
+    const QDeadlineTimer deadline(5000);
+    while (!number.contains('\n') && server_.waitForReadyRead(int(deadline.remainingTime())))
+      number += server_.readAllStandardOutput();
+    if (!number.contains('\n')) {
+      Stop();
+      return;
     }
+    display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    qputenv("DISPLAY", display_.toLocal8Bit());
   }
   ~Xvfb() { Stop(); }
   QString display() const { return display_; }
 
  private:
-  // Waits up to 3 s for the server to take connections.
-  bool Answers(const QString& name) {
-    qputenv("DISPLAY", name.toLocal8Bit());
-    for (int i = 0; i < 300; ++i) {
-      if (server_.state() != QProcess::Running || server_.waitForFinished(0)) return false;
-      // Ours, not a server that holds the number without a lock file.
-      if (e2e::X11Probe().connected()) return !server_.waitForFinished(50);
-      Sleep(10);
-    }
-    return false;
-  }
   void Stop() {
     if (server_.state() == QProcess::NotRunning) return;
     server_.terminate();

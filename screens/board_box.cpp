@@ -87,8 +87,7 @@ bool BoardBox::event(QEvent* event) {
 }
 
 void BoardBox::keyPressEvent(QKeyEvent* event) {
-  emit keyDown(zupi::VirtualKeyCode(event->key(), event->modifiers()),
-               zupi::ShiftState(event->modifiers()));
+  emit keyDown(zupi::VirtualKeyCode(event->key(), event->modifiers()));
   event->accept();
 }
 

@@ -19,16 +19,10 @@ class BoardBox : public QWidget {
   explicit BoardBox(QWidget* parent = nullptr);
 
   // Setting the background colour wipes the drawing to that colour.
-  QColor backColor() const { return back_; }
   void setBackColor(const QColor& colour);
 
   // The colour of a box filled without a colour of its own.
-  QColor foreColor() const { return fore_; }
   void setForeColor(const QColor& colour);
-
-  // Kept for figures drawn without a fill of their own; nothing draws one.
-  QColor fillColor() const { return fill_; }
-  void setFillColor(const QColor& colour) { fill_ = colour; }
 
   // Fills the box between two opposite corners, given in twips, outline and
   // inside in one colour. Every edge is rounded to a device pixel in the
@@ -41,9 +35,9 @@ class BoardBox : public QWidget {
   const QImage& drawing();
 
  signals:
-  // Every key press on the board, auto-repeat included: the virtual-key
-  // code and the shift state (1 Shift, 2 Ctrl, 4 Alt).
-  void keyDown(int keyCode, int shift);
+  // Every key press on the board, auto-repeat included, as its virtual-key
+  // code. The game ignores the shift keys' state, so it is not passed.
+  void keyDown(int keyCode);
 
  protected:
   bool event(QEvent* event) override;
@@ -57,5 +51,4 @@ class BoardBox : public QWidget {
   QImage drawing_;
   QColor back_;
   QColor fore_;
-  QColor fill_{Qt::white};
 };

@@ -141,12 +141,9 @@ void LabelControl::setCaption(const QString& caption) {
 
 void LabelControl::setTextColor(const QColor& colour) { setPaletteColor(QPalette::WindowText, colour); }
 
-QColor LabelControl::backColor() const { return palette().color(QPalette::Window); }
-
 void LabelControl::setBackColor(const QColor& colour) { setPaletteColor(QPalette::Window, colour); }
 
 void LabelControl::setBackStyle(BackStyle style) {
-  backStyle_ = style;
   setAutoFillBackground(style == BackStyle::Opaque);
   update();
 }

@@ -45,7 +45,6 @@ class ImageControl : public QWidget {
   const QPixmap& picture() const { return picture_; }
   void setPicture(const QPixmap& picture);
 
-  Border border() const { return border_; }
   void setBorder(Border border);
   int borderWidth() const { return border_ == Border::FixedSingle ? 2 : 0; }
 
@@ -69,23 +68,16 @@ class ShapeControl : public QWidget {
 
   explicit ShapeControl(Kind kind, QWidget* parent = nullptr);
 
-  Kind kind() const { return kind_; }
-
   QColor fillColor() const { return fill_; }
   void setFillColor(const QColor& colour);
-  FillStyle fillStyle() const { return fillStyle_; }
   void setFillStyle(FillStyle style);
 
-  QColor backColor() const { return back_; }
   void setBackColor(const QColor& colour);
-  BackStyle backStyle() const { return backStyle_; }
   void setBackStyle(BackStyle style);
 
   // The outline; width in pixels, 0 for none. Starts one pixel wide in the
   // desktop's window-text colour.
-  QColor borderColor() const { return border_; }
   void setBorderColor(const QColor& colour);
-  int borderWidth() const { return borderWidth_; }
   void setBorderWidth(int pixels);
 
  protected:
@@ -118,9 +110,7 @@ class LabelControl : public QLabel {
 
   void setTextColor(const QColor& colour);
 
-  QColor backColor() const;
   void setBackColor(const QColor& colour);
-  BackStyle backStyle() const { return backStyle_; }
   void setBackStyle(BackStyle style);
 
   // Qt::AlignLeft, Qt::AlignHCenter or Qt::AlignRight; the text stays at
@@ -131,5 +121,4 @@ class LabelControl : public QLabel {
   void setPaletteColor(QPalette::ColorRole role, const QColor& colour);
 
   QString caption_;
-  BackStyle backStyle_ = BackStyle::Transparent;
 };

@@ -60,7 +60,7 @@ Form1::Form1(const zupi::FormHost& host) : FormWindow(host) {
 
 void Form1::createBoard() {
   Picture1 = Place<BoardBox>(this, "Picture1", TwipsRect(120, 360, 4000, 2000));
-  connect(Picture1, &BoardBox::keyDown, this, [this](int keyCode, int) {
+  connect(Picture1, &BoardBox::keyDown, this, [this](int keyCode) {
     zupi::MoveByKey(*this, host_.sound, static_cast<zupi::Integer>(keyCode));
   });
   Picture1->setFocus();

@@ -65,12 +65,4 @@ int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
   return it != table.end() ? it->second : kUnmappedKey;
 }
 
-int ShiftState(Qt::KeyboardModifiers modifiers) {
-  int state = 0;
-  if (modifiers & Qt::ShiftModifier) state |= 1;
-  if (modifiers & Qt::ControlModifier) state |= 2;
-  if (modifiers & Qt::AltModifier) state |= 4;
-  return state;
-}
-
 }  // namespace zupi

@@ -16,7 +16,4 @@ inline constexpr int kUnmappedKey = 0xFF;
 // digits and operators give the keypad's own codes.
 int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 
-// The shift state that goes with a key: 1 Shift, 2 Ctrl, 4 Alt, added up.
-int ShiftState(Qt::KeyboardModifiers modifiers);
-
 }  // namespace zupi
