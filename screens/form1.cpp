@@ -60,8 +60,10 @@ Form1::Form1(const zupi::FormHost& host) : FormWindow(host) {
 
 void Form1::createBoard() {
   Picture1 = Place<BoardBox>(this, "Picture1", TwipsRect(120, 360, 4000, 2000));
+  // Keys count only on the shown window: the hidden one the title and the
+  // certificate keep loaded holds the last game's state.
   connect(Picture1, &BoardBox::keyDown, this, [this](int keyCode) {
-    zupi::MoveByKey(*this, host_.sound, static_cast<zupi::Integer>(keyCode));
+    if (isVisible()) zupi::MoveByKey(*this, host_.sound, static_cast<zupi::Integer>(keyCode));
   });
   Picture1->setFocus();
 
@@ -161,10 +163,21 @@ void Form1::SetIconTop(int twips) {
   imgZupiIcon->move(imgZupiIcon->x(), zupi::TwipsToPixels(twips));
 }
 
-void Form1::ShowZupi(int index) { imgZupi->setPicture(imgZupiSRC.at(index)->picture()); }
+// These run inside the window's handlers, where an exception would end the
+// program: an index past its control array is passed over.
+template <typename Array>
+static auto* Member(const Array& controls, int index) {
+  return index >= 0 && index < int(controls.size()) ? controls[std::size_t(index)] : nullptr;
+}
 
-void Form1::ShowRousoku(int index) { ImgRousoku->setPicture(ImgRouSRC.at(index)->picture()); }
+void Form1::ShowZupi(int index) {
+  if (const ImageControl* source = Member(imgZupiSRC, index)) imgZupi->setPicture(source->picture());
+}
+
+void Form1::ShowRousoku(int index) {
+  if (const ImageControl* source = Member(ImgRouSRC, index)) ImgRousoku->setPicture(source->picture());
+}
 
 void Form1::SetSafeLight(int index, zupi::Colour colour) {
-  SafeLight.at(index)->setFillColor(QColorOf(colour));
+  if (ShapeControl* lamp = Member(SafeLight, index)) lamp->setFillColor(QColorOf(colour));
 }

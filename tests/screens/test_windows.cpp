@@ -145,6 +145,25 @@ class WindowsTest : public QObject {
              QPoint(TwipsToPixels(200 * cell.x()), TwipsToPixels(200 * cell.y())));
   }
 
+  // The title and the certificate keep the game window loaded but hidden,
+  // with IsRunning set and HitCount left at the last game's third bump. A
+  // key sent there (no focus needed) must change nothing, and an index past
+  // a control array must not throw out of a handler and end the program.
+  void keysOnTheHiddenWindowChangeNothing() {
+    test::SetCave({});
+    PosX = 0;
+    PosY = 5;
+    HitCount = 3;
+    IsRunning = true;
+    Form1* form = Game();
+    QTest::keyClick(Control<QWidget>(form, "Picture1"), Qt::Key_Up);
+    QCOMPARE(HitCount, Integer(3));
+    QVERIFY(IsRunning && speaker.played.empty());
+    form->SetSafeLight(3, kRed);
+    form->ShowZupi(4);
+    form->ShowRousoku(-1);
+  }
+
   // Alt+S and Alt+O press the buttons once they show, not before; Enter
   // presses a button only when it has the focus.
   void accessKeysPressVisibleButtonsOnly_data() {
