@@ -11,7 +11,19 @@
 
 namespace zupi {
 
-void QtEventLoop::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+namespace {
+
+// The game never enters exec(), where Qt would delete what was deleted
+// later; the waits are the only event loop, and no handler is running when
+// they return, so they delete it.
+void DeleteWhatWasDeletedLater() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+}  // namespace
+
+void QtEventLoop::DoEvents() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  DeleteWhatWasDeletedLater();
+}
 
 void QtEventLoop::HandleEventsForAPass() {
   QDeadlineTimer deadline(pass_, Qt::PreciseTimer);
@@ -25,7 +37,10 @@ void QtEventLoop::HandleEventsForAPass() {
   }
 }
 
-void QtEventLoop::WaitForEvents() { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }
+void QtEventLoop::WaitForEvents() {
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  DeleteWhatWasDeletedLater();
+}
 
 void QtEventLoop::HideEveryWindow() {
   for (QWidget* window : QApplication::topLevelWidgets()) window->hide();

@@ -15,6 +15,7 @@ class QtEventLoop : public EventSource {
   explicit QtEventLoop(std::chrono::milliseconds pass = std::chrono::milliseconds(100))
       : pass_(pass) {}
 
+  // Also deletes what was deleted later (deleteLater), as exec() would.
   void DoEvents() override;
   // Handles events as they come until the pass has lasted its length.
   void HandleEventsForAPass() override;
