@@ -48,6 +48,8 @@ void MessageHandler(QtMsgType type, const QMessageLogContext&, const QString& me
 int main(int argc, char* argv[]) {
   // --help and --version answer before any display is opened.
   if (const auto status = zupi::HandleCommandLine(argc, argv)) return *status;
+  // While this is the only thread: the toolkit's threads read the environment.
+  zupi::PrepareSoundEnvironment();
   qInstallMessageHandler(MessageHandler);
   QApplication app(argc, argv);
   applicationStands = true;

@@ -20,12 +20,21 @@ QStringList SearchDirs(const QStringList& dataDirs) { return QStringList{QDir::c
 
 }  // namespace
 
-QString FindWave(const QString& name, const QStringList& dirs) {
+// Each file is read once, and what was read is what plays: a file checked
+// and then read again could have changed in between.
+std::optional<FoundWave> LoadWave(const QString& name, const QStringList& dirs) {
   for (const QString& dir : dirs) {
     const QFileInfo file(QDir(dir), name);
-    if (file.isFile() && IsPlayableWave(file.filePath())) return file.filePath();
+    if (!file.isFile()) continue;
+    if (std::optional<Wave> wave = ReadWave(FileNameBytes(file.filePath())))
+      return FoundWave{file.filePath(), std::move(*wave)};
   }
-  return {};
+  return std::nullopt;
+}
+
+QString FindWave(const QString& name, const QStringList& dirs) {
+  const std::optional<FoundWave> found = LoadWave(name, dirs);
+  return found ? found->path : QString();
 }
 
 bool IsPlayableWave(const QString& path) {
@@ -33,15 +42,18 @@ bool IsPlayableWave(const QString& path) {
   return ReadWave(FileNameBytes(path), 1).has_value();
 }
 
-WavePlayer::WavePlayer(QStringList dataDirs) : dataDirs_(std::move(dataDirs)) {
-  // The mixer names the stream; the icon only PulseAudio's own variable can
-  // give. Set here, before any thread reads the environment.
+// The mixer names the stream through SDL; the icon only PulseAudio's own
+// variable can give.
+void PrepareSoundEnvironment() {
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
+}
+
+WavePlayer::WavePlayer(QStringList dataDirs) : dataDirs_(std::move(dataDirs)) {
   mixer_ = std::make_unique<Mixer>([dirs = dataDirs_](const std::string& name) -> std::optional<Wave> {
-    const QString path = FindWave(QString::fromStdString(name), SearchDirs(dirs));
-    if (path.isEmpty()) return std::nullopt;
-    return ReadWave(FileNameBytes(path));
+    std::optional<FoundWave> found = LoadWave(QString::fromStdString(name), SearchDirs(dirs));
+    if (!found) return std::nullopt;
+    return std::move(found->wave);
   });
 }
 

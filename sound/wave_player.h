@@ -17,12 +17,28 @@
 
 namespace zupi {
 
+// A sound as the player finds it: the file, and what was read from it.
+struct FoundWave {
+  QString path;
+  Wave wave;
+};
+
+// `name` read from the first of `dirs` that holds a playable file of that
+// name, each file read once; nothing when none does.
+std::optional<FoundWave> LoadWave(const QString& name, const QStringList& dirs);
+
 // The path of `name` in the first of `dirs` that holds a playable file of
 // that name; empty when none does.
 QString FindWave(const QString& name, const QStringList& dirs);
 
 // True when `path` is a complete mono or stereo 8- or 16-bit PCM WAV file.
 bool IsPlayableWave(const QString& path);
+
+// Tells the sound server the game's icon, through the environment unless
+// the user set it there. Call before any thread starts, before the
+// application object: the environment is not safe to change while another
+// thread may read it.
+void PrepareSoundEnvironment();
 
 // Plays through the mixer. Play and StopAll cost the caller microseconds,
 // whatever the sound server does.

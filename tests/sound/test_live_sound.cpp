@@ -88,6 +88,10 @@ class Watchdog {
 class LiveSoundTest : public QObject {
   Q_OBJECT
 
+ public:
+  // As the game does, before any thread starts: the stream's icon.
+  static void initMain() { PrepareSoundEnvironment(); }
+
  private slots:
   void init() {
     watchdog_ = std::make_unique<Watchdog>(40);

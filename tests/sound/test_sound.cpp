@@ -1,8 +1,12 @@
 // The sound module: the generated sound files, the WAV reader that keeps
 // broken files away from the mixer and bounds what a file may cost, and the
-// player's file look-up, with broken files and no sound server. PULSE_SERVER
-// points nowhere, so nothing is heard while the tests run.
+// player's file look-up, with broken files and no sound server; the
+// look-up reads each file once, and the player leaves the environment alone.
+// PULSE_SERVER points nowhere, so nothing is heard while the tests run.
 #include <QtTest>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <memory>
 #include <stdexcept>
@@ -159,6 +163,44 @@ class SoundTest : public QObject {
     QTest::qWait(200);
     for (const std::string_view name : kAllSounds) PlayWave(player, name);
     player.StopAll();
+  }
+
+  // A file checked first and read again to play could change between the
+  // two reads and then play nothing instead of the next folder's copy: the
+  // player's look-up opens each file once, and plays what it read.
+  void eachFileIsReadOnce() {
+    QVERIFY(QFile::copy(kDataDir + "/dong.wav", "dong.wav"));
+    const int watch = inotify_init1(IN_NONBLOCK);
+    // Closes too: the kernel folds an open straight after an unread open into one.
+    QVERIFY(watch >= 0 && inotify_add_watch(watch, ".", IN_OPEN | IN_CLOSE) >= 0);
+    const std::optional<FoundWave> found = LoadWave("dong.wav", {QDir::currentPath(), kDataDir});
+    alignas(inotify_event) char events[4096];
+    const ssize_t length = read(watch, events, sizeof events);
+    close(watch);
+    QVERIFY(found && found->path == QDir::current().filePath("dong.wav"));
+    QVERIFY(!found->wave.samples.empty());
+    int opens = 0;
+    for (ssize_t at = 0; at < length;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+      opens += (event->mask & IN_OPEN) && event->len > 0 && QByteArray(event->name) == "dong.wav";
+      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+    }
+    QCOMPARE(opens, 1);
+  }
+
+  // The icon the sound server shows is set in the environment before any
+  // thread starts (PrepareSoundEnvironment, from main); the player itself,
+  // made once the toolkit's threads run, must not write the environment.
+  void thePlayerLeavesTheEnvironmentAlone() {
+    const char* icon = "PULSE_PROP_application.icon_name";
+    qunsetenv(icon);
+    { WavePlayer player({kDataDir}); }
+    QVERIFY(!qEnvironmentVariableIsSet(icon));
+    PrepareSoundEnvironment();
+    QCOMPARE(qgetenv(icon), QByteArray("grotzel"));
+    qputenv(icon, "a-players-own");
+    PrepareSoundEnvironment();
+    QCOMPARE(qgetenv(icon), QByteArray("a-players-own"));
   }
 
  private:
