@@ -87,9 +87,10 @@ void FormWindow::ShowWindow() {
 
 bool FormWindow::event(QEvent* event) {
   const bool handled = QWidget::event(event);
-  // The toolkit writes the caption properties when it shows the window and
-  // when the caption changes: put WM_NAME right after it.
-  if (event->type() == QEvent::Show || event->type() == QEvent::WindowTitleChange)
+  // The toolkit writes the caption properties when it makes the native
+  // window (again), shows it or changes the caption: put them right after it.
+  const QEvent::Type type = event->type();
+  if (type == QEvent::WinIdChange || type == QEvent::Show || type == QEvent::WindowTitleChange)
     WriteCaptionProperty(*this);
   return handled;
 }

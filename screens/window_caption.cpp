@@ -15,23 +15,34 @@
 
 namespace zupi {
 
+#ifdef GROTZEL_X11
+namespace {
+
+// Characters that no compound-text set holds go as UTF8_STRING instead. A
+// conversion that fails, wholly or in part, may still have made the bytes:
+// they are freed on every path.
+void WriteWmName(Display* display, Window id, char* caption) {
+  char* list[] = {caption};
+  for (const XICCEncodingStyle style : {XStdICCTextStyle, XUTF8StringStyle}) {
+    XTextProperty property{};
+    const int status = Xutf8TextListToTextProperty(display, list, 1, style, &property);
+    if (status == Success) XSetWMName(display, id, &property);
+    if (property.value != nullptr) XFree(property.value);
+    if (status == Success) return;
+  }
+}
+
+}  // namespace
+#endif
+
 void WriteCaptionProperty(QWidget& window) {
 #ifdef GROTZEL_X11
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   Display* display = x11 ? x11->display() : nullptr;
   if (display == nullptr || !window.testAttribute(Qt::WA_WState_Created)) return;
   QByteArray caption = window.windowTitle().toUtf8();
-  char* list[] = {caption.data()};
-  XTextProperty property{};
-  // Characters that no compound-text set holds go as UTF8_STRING instead.
-  if (Xutf8TextListToTextProperty(display, list, 1, XStdICCTextStyle, &property) != Success) {
-    if (property.value) XFree(property.value);
-    property = XTextProperty{};
-    if (Xutf8TextListToTextProperty(display, list, 1, XUTF8StringStyle, &property) != Success) return;
-  }
   const auto id = static_cast<Window>(window.winId());
-  XSetWMName(display, id, &property);
-  XFree(property.value);
+  WriteWmName(display, id, caption.data());
   // The toolkit appends the application's display name to _NET_WM_NAME
   // where one is set; the caption is the window's title alone.
   XChangeProperty(display, id, XInternAtom(display, "_NET_WM_NAME", False),

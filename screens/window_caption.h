@@ -11,8 +11,8 @@ class QWidget;
 
 namespace zupi {
 
-// Rewrites WM_NAME and _NET_WM_NAME of `window` from its caption, once it has a native X11
-// window; does nothing elsewhere.
+// Rewrites WM_NAME and _NET_WM_NAME of `window` from its caption, once it
+// has a native X11 window; does nothing elsewhere.
 void WriteCaptionProperty(QWidget& window);
 
 }  // namespace zupi

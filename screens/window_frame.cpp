@@ -13,7 +13,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #ifdef GROTZEL_X11  // set by the build where xcb is there
@@ -46,11 +48,15 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
   return atom;
 }
 
-// The 32-bit items of a property; empty when it is missing or of another type.
+// The 32-bit items of a property; empty when it is missing or of another
+// type, or the window is gone (the error comes back here, not to the
+// toolkit's event queue).
 std::vector<uint32_t> Items(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property,
                             xcb_atom_t type, uint32_t count) {
   const auto cookie = xcb_get_property(c, 0, window, property, type, 0, count);
-  xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+  xcb_generic_error_t* error = nullptr;
+  xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, &error);
+  std::free(error);
   std::vector<uint32_t> items;
   if (reply != nullptr && reply->type == type && reply->format == 32) {
     const auto* data = static_cast<const uint32_t*>(xcb_get_property_value(reply));
@@ -67,17 +73,18 @@ xcb_window_t RootOf(xcb_connection_t* c, xcb_window_t window) {
   return root;
 }
 
-// True when a live, standards-following manager offers to tell extents
-// before mapping. A manager leaves a check window that names itself; a
-// stale one left by a manager that died does not.
-bool ManagerTellsExtents(xcb_connection_t* c, xcb_window_t root) {
+// The check window of a live, standards-following manager that offers to
+// tell extents before mapping; none (0) otherwise. A manager leaves a check
+// window that names itself; a stale one left by a manager that died does
+// not.
+xcb_window_t ManagerTellingExtents(xcb_connection_t* c, xcb_window_t root) {
   const xcb_atom_t check = Atom(c, "_NET_SUPPORTING_WM_CHECK");
   const std::vector<uint32_t> own = Items(c, root, check, XCB_ATOM_WINDOW, 1);
-  if (own.size() != 1 || Items(c, own[0], check, XCB_ATOM_WINDOW, 1) != own) return false;
+  if (own.size() != 1 || Items(c, own[0], check, XCB_ATOM_WINDOW, 1) != own) return 0;
   const xcb_atom_t request = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
   for (uint32_t atom : Items(c, root, Atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096))
-    if (atom == request) return true;
-  return false;
+    if (atom == request) return own[0];
+  return 0;
 }
 
 void RequestExtents(xcb_connection_t* c, xcb_window_t root, xcb_window_t window) {
@@ -99,16 +106,9 @@ std::optional<QMargins> ReadExtents(xcb_connection_t* c, xcb_window_t window, xc
   return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
 }
 
-// Nothing when the window system is not X11 or no manager answers.
-std::optional<QMargins> X11FrameExtents(QWidget& window) {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-  if (c == nullptr) return std::nullopt;
-  const auto id = static_cast<xcb_window_t>(window.winId());  // created, still hidden
-  const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
-  if (auto known = ReadExtents(c, id, extents)) return known;
-  const xcb_window_t root = RootOf(c, id);
-  if (!ManagerTellsExtents(c, root)) return std::nullopt;
+// The manager's answer for a window not yet mapped, awaited briefly.
+std::optional<QMargins> AskForExtents(xcb_connection_t* c, xcb_window_t root, xcb_window_t id,
+                                      xcb_atom_t extents) {
   // The answer is a property change, and the toolkit owns the event queue:
   // look at the property until it is there. A manager that is still
   // starting drops requests, so ask again now and then.
@@ -123,6 +123,26 @@ std::optional<QMargins> X11FrameExtents(QWidget& window) {
     QThread::msleep(2);
   }
   return std::nullopt;
+}
+
+// Nothing when the window system is not X11 or no manager answers. Each
+// manager is asked once for each kind of window (its title-bar buttons):
+// the game window is made anew every game, and a manager that answers late
+// or never would hold up every centring.
+std::optional<QMargins> X11FrameExtents(QWidget& window) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+  if (c == nullptr) return std::nullopt;
+  const auto id = static_cast<xcb_window_t>(window.winId());  // created, still hidden
+  const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
+  if (auto known = ReadExtents(c, id, extents)) return known;
+  const xcb_window_t root = RootOf(c, id);
+  const xcb_window_t manager = ManagerTellingExtents(c, root);
+  if (manager == 0) return std::nullopt;
+  static std::map<std::pair<xcb_window_t, int>, std::optional<QMargins>> answers;
+  const auto kind = std::pair(manager, window.windowFlags().toInt());
+  if (const auto answer = answers.find(kind); answer != answers.end()) return answer->second;
+  return answers[kind] = AskForExtents(c, root, id, extents);
 }
 
 #else

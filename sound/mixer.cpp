@@ -46,7 +46,12 @@ constexpr auto kIdleClose = std::chrono::seconds(3);
 
 // SDL's audio subsystem is one per process: a mixer left stuck in a server
 // keeps it until the server wakes, and a newer mixer waits for that here.
-std::mutex sdlOwner;
+// Never destroyed: a thread stuck in the server may still hold it when the
+// process ends, and destroying a locked mutex is undefined behaviour.
+std::mutex& SdlOwner() {
+  static auto* const owner = new std::mutex;
+  return *owner;
+}
 
 // ALSA reports every failed open on stderr; without a sound card or server
 // that is a line for each retry, and a game has no console to show it on.
@@ -78,7 +83,7 @@ class Device {
   // Opens the default device unless it failed too recently.
   void OpenIfDue() {
     if (IsOpen() || Clock::now() < nextTry_) return;
-    if (!owner_.owns_lock()) owner_ = std::unique_lock(sdlOwner);
+    if (!owner_.owns_lock()) owner_ = std::unique_lock(SdlOwner());
     snd_lib_error_set_handler(&QuietAlsa);
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");

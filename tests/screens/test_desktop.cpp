@@ -18,6 +18,7 @@
 
 #ifdef GROTZEL_X11  // set by the build where Xlib is there
 // Last: Xlib's macros (None, Bool) would clash with names above.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #endif
@@ -73,6 +74,44 @@ void CheckCaptionProperties(QWidget* window, const QString& caption) {
   QCOMPARE(old.text, caption);
 }
 
+// A window manager as far as the root window's properties tell: it leaves a
+// check window that names itself and says it tells frame extents on
+// request; it then takes those requests (and any map request) and answers
+// none, counting them.
+class SilentManager {
+ public:
+  SilentManager() : d_(XOpenDisplay(nullptr)), root_(DefaultRootWindow(d_)) {
+    check_ = XCreateSimpleWindow(d_, root_, 0, 0, 1, 1, 0, 0, 0);
+    Set(root_, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, check_);
+    Set(check_, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, check_);
+    Set(root_, "_NET_SUPPORTED", XA_ATOM, request_);
+    XSelectInput(d_, root_, SubstructureRedirectMask);
+    XSync(d_, False);
+  }
+  ~SilentManager() {
+    for (const char* name : {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"})
+      XDeleteProperty(d_, root_, XInternAtom(d_, name, False));
+    XCloseDisplay(d_);
+  }
+  // The requests for frame extents since the last call.
+  int Requests() {
+    XSync(d_, False);
+    int count = 0;
+    for (XEvent event; XPending(d_) > 0;)
+      XNextEvent(d_, &event), count += event.type == ClientMessage && event.xclient.message_type == request_;
+    return count;
+  }
+
+ private:
+  void Set(Window window, const char* name, Atom type, unsigned long value) {
+    XChangeProperty(d_, window, XInternAtom(d_, name, False), type, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&value), 1);
+  }
+  Display* d_;
+  Window root_, check_ = 0;
+  Atom request_ = XInternAtom(d_, "_NET_REQUEST_FRAME_EXTENTS", False);
+};
+
 #endif
 
 }  // namespace
@@ -125,6 +164,21 @@ class DesktopTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(zupi::FrameExtents(*window), QMargins());
   }
+
+#ifdef GROTZEL_X11
+  // A manager that says it tells frame extents but never answers holds up
+  // the first game window for a moment, and no later one: the game does not
+  // ask it again.
+  void aManagerThatNeverAnswersIsAskedOnce() {
+    if (!OnX11()) QSKIP("needs a bare X server");
+    SilentManager silent;
+    QCOMPARE(zupi::FrameExtents(*Load(1)), QMargins());
+    QVERIFY(silent.Requests() > 0);
+    TheForms().UnloadForm1();
+    QCOMPARE(zupi::FrameExtents(*Load(1)), QMargins());
+    QCOMPARE(silent.Requests(), 0);
+  }
+#endif
 
   // With a frame of known extents the frame's outer edge is centred, in
   // twips and with the remainders dropped, and the client area lies inside
