@@ -28,6 +28,14 @@ void DrawCave(GameScreen& board) {
   }
 }
 
+Sight SightOf(int x, int y) {
+  if (x < 0 || x >= kBoardColumns || y < 0 || y >= kBoardRows) return Sight::Rock;
+  const bool passage = CaveMap(x, y) != 0;
+  if (passage && x == kGoalColumn) return Sight::Goal;
+  if (IsDark) return Sight::Unseen;
+  return passage ? Sight::Passage : Sight::Rock;
+}
+
 void FlickerLight(GameScreen& board, RandomSequence& random) {
   if (IsDark) return;
   const float r = random.Next();

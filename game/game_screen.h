@@ -1,7 +1,7 @@
 // What the game logic asks of the game window, Form1, while a game runs:
 // drawing on the board, moving the icon, swapping the portrait and candle
-// pictures and colouring the lamps. The Qt window fills this in and hands
-// itself to the handlers it calls; the stage loop hands on the window it
+// pictures and colouring the lamps, and telling how each key was answered.
+// The Qt window fills this in and hands itself to the handlers it calls; the stage loop hands on the window it
 // loaded; tests hand a recorder instead, so the logic never needs a display.
 #pragma once
 
@@ -35,6 +35,10 @@ inline constexpr int kZupiWink = 3;
 // Indexes of the candle pictures (ImgRouSRC).
 inline constexpr int kCandleUnlit = 0;
 
+// How a key on the board was answered: a step (also a key that moved
+// nothing), a bump into rock, or the goal.
+enum class KeyAnswer { Step, Bump, Goal };
+
 class GameScreen {
  public:
   virtual ~GameScreen() = default;
@@ -59,6 +63,11 @@ class GameScreen {
   virtual void ShowRousoku(int index) = 0;
   // SafeLight(index), 0 to 2, gets the fill colour.
   virtual void SetSafeLight(int index, Colour colour) = 0;
+
+  // After every key that a running stage takes, once the icon is placed:
+  // how it was answered, the cell Zupi now stands on, and the lamps still
+  // green. For players who follow the game by ear; nothing is drawn.
+  virtual void KeyAnswered(KeyAnswer answer, int x, int y, int lampsLeft) = 0;
 };
 
 }  // namespace zupi

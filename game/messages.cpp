@@ -19,9 +19,13 @@ const char* DifficultyLine(Integer difficulty) {
 
 }  // namespace
 
+std::string StageName(Integer level, bool dark) {
+  return "洞窟 " + std::to_string(level) + (dark ? "-B" : "-A");
+}
+
 std::string StageMessage(Integer level, bool dark) {
   const std::string n = std::to_string(level);
-  std::string text = "洞窟 " + n + (dark ? "-B" : "-A") + kCrLf + kCrLf;
+  std::string text = StageName(level, dark) + kCrLf + kCrLf;
   if (!dark) return text + DifficultyLine(DifficultyForLevel(level));
   return text + n + "-Aと同じマップです。" + kCrLf + "暗いから壁にぶつからないように気をつけて!";
 }

@@ -9,6 +9,10 @@
 
 namespace zupi {
 
+// The stage's short name, "洞窟 1-A" or "洞窟 1-B": the first line of its
+// message.
+std::string StageName(Integer level, bool dark);
+
 // "洞窟 1-A", an empty line, and the difficulty line of the lit stage; or, for
 // the dark stage, the same cave line with "-B", an empty line, the reminder
 // that it is the map of the lit stage, and the warning to mind the walls.

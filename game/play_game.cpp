@@ -13,7 +13,6 @@
 namespace zupi {
 namespace {
 
-constexpr int kLamps = 3;
 constexpr int kGameOverToggles = 6;  // shown and hidden three times
 
 // Sets up the stage that IsDark and Level describe: a new cave for a lit
@@ -30,6 +29,7 @@ void SetUpStage(const Host& host, GameWindow& form) {
   HitCount = 0;
   StageResult = 0;
   for (int lamp = 0; lamp < kLamps; ++lamp) form.SetSafeLight(lamp, kGreen);
+  form.StageBegins(StageName(Level, IsDark));
 }
 
 // After a goal: a moment of triumph, the startled face as Zupi is whisked
@@ -63,6 +63,7 @@ void PlayGame(const Host& host) {
     PlayGoalSequence(host, form);
   }
 
+  form.GameOver();
   // Three blinks of half a second, starting from hidden.
   for (int i = 0; i < kGameOverToggles; ++i) {
     form.SetGameOverVisible(!form.GameOverVisible());

@@ -1,7 +1,8 @@
 // What the program cycle and the stage loop ask of the three windows, in
 // the game's own terms: load and unload them, show and centre them, set the
-// stage message, blink "GAME OVER", and reveal the title and the
-// certificate piece by piece. The windows in screens/ fill this in and the
+// stage message, tell when a stage begins and when the game is over, blink
+// "GAME OVER", and reveal the title and the certificate piece by piece. The
+// windows in screens/ fill this in and the
 // program's start hands them to Main (game/host.h); tests hand stand-ins
 // that record what was asked. The two button handlers the windows call are
 // here too.
@@ -32,6 +33,13 @@ class GameWindow : public GameScreen, public Window {
   // lblGameOver, "GAME OVER" across the board.
   virtual bool GameOverVisible() const = 0;
   virtual void SetGameOverVisible(bool visible) = 0;
+
+  // For players who follow the game by ear; nothing is drawn. A stage is
+  // set up and about to be played, `stage` its short name ("洞窟 1-A");
+  // Label2 already shows its message.
+  virtual void StageBegins(const std::string& stage) = 0;
+  // The game is over; "GAME OVER" is about to blink.
+  virtual void GameOver() = 0;
 };
 
 // The controls of Form3 that the title reveals.

@@ -21,6 +21,8 @@ inline constexpr int kBoardRows = 10;
 inline constexpr int kStartX = 0;
 inline constexpr int kStartY = 5;
 inline constexpr int kGoalColumn = kBoardColumns - 1;
+// Every stage starts with three green lamps; each bump costs one.
+inline constexpr int kLamps = 3;
 
 // The cave: 21 by 11 cells indexed (x, y), x varying fastest in storage.
 // A nonzero cell is passage, 0 is rock.

@@ -26,8 +26,10 @@ void MoveByKey(GameScreen& screen, WaveOutput& sound, Integer keyCode) {
     default: break;
   }
 
+  KeyAnswer answer = KeyAnswer::Step;
   if (CaveMap(PosX, PosY) != 0) {
     if (PosX == kGoalColumn) {
+      answer = KeyAnswer::Goal;
       screen.ShowZupi(kZupiWink);
       PlayWave(sound, kPororinWav);
       StageResult = kStageGoal;
@@ -37,6 +39,7 @@ void MoveByKey(GameScreen& screen, WaveOutput& sound, Integer keyCode) {
       PlayWave(sound, kZupiwlkWav);
     }
   } else {
+    answer = KeyAnswer::Bump;
     screen.ShowZupi(kZupiHurt);
     PlayWave(sound, kDongWav);
     ++HitCount;
@@ -49,6 +52,7 @@ void MoveByKey(GameScreen& screen, WaveOutput& sound, Integer keyCode) {
     PosY = oldY;
   }
   PlaceIcon(screen, PosX, PosY);
+  screen.KeyAnswered(answer, PosX, PosY, kLamps - HitCount);
 }
 
 }  // namespace zupi

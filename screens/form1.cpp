@@ -1,10 +1,14 @@
 // The game window's layout and what it does for the game.
 #include "screens/form1.h"
 
+#include <QAccessible>
 #include <utility>
 
 #include "cave/draw_cave.h"
 #include "player/move_by_key.h"
+#include "screens/accessibility.h"
+#include "screens/accessible_board.h"
+#include "screens/announce.h"
 #include "screens/fonts.h"
 #include "screens/form_window.h"
 #include "game/zupi.h"
@@ -25,6 +29,9 @@ T* Place(QWidget* parent, const char* name, const QRect& geometry, Args&&... arg
   control->setGeometry(geometry);
   return control;
 }
+
+// What a screen reader says of the portrait's faces (imgZupiSRC 0 to 3).
+const char16_t* const kFaces[] = {u"ふつう", u"びっくり", u"いたい", u"ウインク"};
 
 ShapeControl* Lamp(QWidget* parent, const char* name, int leftTwips) {
   auto* lamp = Place<ShapeControl>(parent, name, TwipsRect(leftTwips, 3000, 255, 255),
@@ -66,6 +73,7 @@ void Form1::createBoard() {
     if (isVisible()) zupi::MoveByKey(*this, host_.sound, static_cast<zupi::Integer>(keyCode));
   });
   Picture1->setFocus();
+  Picture1->setAccessibleDescription(QStringLiteral("矢印キーで移動、Escキーでゲーム終了"));
 
   imgZupiIcon = Place<ImageControl>(Picture1, "imgZupiIcon", TwipsRect(0, 0, 300, 300));
   imgZupiIcon->setPicture(zupi::LoadPicture(zupi::Picture::BoardIcon));
@@ -99,9 +107,11 @@ void Form1::createMessageAndLamps() {
 void Form1::createPictures() {
   ImgRousoku = Place<ImageControl>(this, "ImgRousoku", TwipsRect(3240, 2640, 810, 810));
   ImgRousoku->setBorder(ImageControl::Border::FixedSingle);
+  ImgRousoku->setAccessibleName(QStringLiteral("ろうそく"));
 
   imgZupi = Place<ImageControl>(this, "imgZupi", TwipsRect(4320, 360, 1500, 3000));
   imgZupi->setToolTip(QStringLiteral("霧坂 ズピ"));
+  imgZupi->setAccessibleName(imgZupi->toolTip());
 
   // The sources lie below the client area and are never seen; the game
   // only hands their pictures to imgZupi and ImgRousoku.
@@ -143,6 +153,16 @@ bool Form1::GameOverVisible() const { return !lblGameOver->isHidden(); }
 
 void Form1::SetGameOverVisible(bool visible) { lblGameOver->setHidden(!visible); }
 
+// The board is named by the stage; the message is spoken as one line.
+void Form1::StageBegins(const std::string& stage) {
+  Picture1->setAccessibleName(QString::fromStdString(stage));
+  if (!QAccessible::isActive()) return;
+  zupi::RenameCells(Picture1);
+  zupi::Announce(this, Label2->caption().simplified());
+}
+
+void Form1::GameOver() { zupi::Announce(this, QStringLiteral("GAME OVER")); }
+
 // --- GameScreen ----------------------------------------------------------------
 
 void Form1::SetBoardBackColor(zupi::Colour colour) { Picture1->setBackColor(QColorOf(colour)); }
@@ -171,13 +191,36 @@ static auto* Member(const Array& controls, int index) {
 }
 
 void Form1::ShowZupi(int index) {
-  if (const ImageControl* source = Member(imgZupiSRC, index)) imgZupi->setPicture(source->picture());
+  const ImageControl* source = Member(imgZupiSRC, index);
+  if (source == nullptr) return;
+  imgZupi->setPicture(source->picture());
+  if (index == std::exchange(zupiFace_, index)) return;  // most steps keep the face
+  imgZupi->setAccessibleName(imgZupi->toolTip() + QStringLiteral(": ") +
+                             QString::fromUtf16(kFaces[index]));
 }
 
 void Form1::ShowRousoku(int index) {
-  if (const ImageControl* source = Member(ImgRouSRC, index)) ImgRousoku->setPicture(source->picture());
+  const ImageControl* source = Member(ImgRouSRC, index);
+  if (source == nullptr) return;
+  ImgRousoku->setPicture(source->picture());
+  const int lit = index != zupi::kCandleUnlit;
+  if (lit == std::exchange(candleLit_, lit)) return;
+  ImgRousoku->setAccessibleName(lit ? QStringLiteral("ろうそく: 火がついている")
+                                    : QStringLiteral("ろうそく: 消えている"));
 }
 
 void Form1::SetSafeLight(int index, zupi::Colour colour) {
   if (ShapeControl* lamp = Member(SafeLight, index)) lamp->setFillColor(QColorOf(colour));
+  zupi::LampsChanged(this);
+}
+
+// Only while assistive technology listens: a key costs a sighted player
+// nothing more.
+void Form1::KeyAnswered(zupi::KeyAnswer answer, int x, int y, int lampsLeft) {
+  if (!QAccessible::isActive()) return;
+  zupi::FocusCell(Picture1, x, y);
+  if (answer == zupi::KeyAnswer::Bump)
+    zupi::Announce(this, QStringLiteral("ぶつかった! ライフ 残り %1").arg(lampsLeft));
+  else if (answer == zupi::KeyAnswer::Goal)
+    zupi::Announce(this, QStringLiteral("ゴール!"));
 }

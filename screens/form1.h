@@ -5,6 +5,9 @@
 // the candle timer. Like the forms of the old toolkit it is loaded and
 // unloaded by the game flow (see forms.h), and every load starts from the
 // layout again. Each control carries its layout name as its object name.
+// For a screen reader it names its controls, moves the accessibility focus
+// to Zupi's cell after each key and announces stages, bumps, the goal and
+// the end.
 #pragma once
 
 #include <QPixmap>
@@ -36,6 +39,8 @@ class Form1 : public zupi::FormWindow, public zupi::GameWindow {
   void SetLabel2(const std::string& caption) override;
   bool GameOverVisible() const override;
   void SetGameOverVisible(bool visible) override;
+  void StageBegins(const std::string& stage) override;
+  void GameOver() override;
 
   // zupi::GameScreen
   void SetBoardBackColor(zupi::Colour colour) override;
@@ -47,6 +52,7 @@ class Form1 : public zupi::FormWindow, public zupi::GameWindow {
   void ShowZupi(int index) override;
   void ShowRousoku(int index) override;
   void SetSafeLight(int index, zupi::Colour colour) override;
+  void KeyAnswered(zupi::KeyAnswer answer, int x, int y, int lampsLeft) override;
 
  private:
   void createBoard();
@@ -66,4 +72,7 @@ class Form1 : public zupi::FormWindow, public zupi::GameWindow {
   std::array<ImageControl*, 3> ImgRouSRC;
   ImageControl* ImgRousoku;
   QTimer* rousokuTimer;
+  // What the portrait and the candle show, for their accessible names.
+  int zupiFace_ = -1;
+  int candleLit_ = -1;
 };

@@ -81,6 +81,8 @@ void Form2::CenterForm() { zupi::CenterForm(*this); }
 
 void Form2::SetLabel3(const std::string& caption) {
   Label3->setCaption(QString::fromStdString(caption));
+  // Read with the button, so a screen reader need not look for it.
+  Command1->setAccessibleDescription(Label3->text());
 }
 
 void Form2::Reveal(zupi::CertificatePart part) {
@@ -88,6 +90,8 @@ void Form2::Reveal(zupi::CertificatePart part) {
     case zupi::CertificatePart::Label1: return Label1->show();
     case zupi::CertificatePart::Label2: return Label2->show();
     case zupi::CertificatePart::Label3: return Label3->show();
-    case zupi::CertificatePart::Command1: return Command1->show();
+    case zupi::CertificatePart::Command1:
+      Command1->show();
+      return Command1->setFocus(Qt::OtherFocusReason);  // as on the title
   }
 }

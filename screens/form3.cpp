@@ -29,6 +29,7 @@ Form3::Form3(const zupi::FormHost& host, const QPixmap& character)
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(TwipsRect(0, 0, 1500, 3000));
   Image1->setToolTip(QStringLiteral("このゲームの主人公、霧坂 ズピ"));
+  Image1->setAccessibleName(QStringLiteral("霧坂 ズピ"));
 
   // Reaches 30 twips past the right edge, which cuts off the lettering's
   // last two columns.
@@ -36,6 +37,7 @@ Form3::Form3(const zupi::FormHost& host, const QPixmap& character)
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(TwipsRect(1560, 240, 4500, 1500));
   Image2->setPicture(zupi::LoadPicture(zupi::Picture::Title));
+  Image2->setAccessibleName(QStringLiteral("Zupi in the Grotzel"));  // what the lettering says
   Image2->hide();
 
   Label1 = new LabelControl(this);
@@ -62,6 +64,9 @@ void Form3::Reveal(zupi::TitlePart part) {
   switch (part) {
     case zupi::TitlePart::Image2: return Image2->show();
     case zupi::TitlePart::Label1: return Label1->show();
-    case zupi::TitlePart::Command1: return Command1->show();
+    case zupi::TitlePart::Command1:
+      // Focused, so a screen reader announces it and Enter or Space press it.
+      Command1->show();
+      return Command1->setFocus(Qt::OtherFocusReason);
   }
 }

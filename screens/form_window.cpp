@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "game/program_end.h"
+#include "screens/accessibility.h"
 #include "screens/pictures/picture_files.h"
 #include "screens/query_unload.h"
 #include "screens/twips.h"
@@ -55,6 +56,7 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
   form->setWindowIcon(QIcon(LoadPicture(Picture::ProgramIcon)));
 
   form->installEventFilter(new BackgroundPainter(form, style.background));
+  InstallAccessibility();  // before a screen reader first asks about a window
 }
 
 void CenterForm(QWidget& window) {

@@ -59,8 +59,9 @@ class FlowTest : public QObject {
     QCOMPARE(run.journal, (Lines{"0 Form1 load", "0 Form1 show", "0 Form1 centre",
                                  "0 Form1 Label2 洞窟 1-A", "0 Form1 imgZupi 0", "0 Form1 icon 0,5",
                                  "0 Form1 SafeLight 0 green", "0 Form1 SafeLight 1 green",
-                                 "0 Form1 SafeLight 2 green", "0 key 27", "0 Form1 imgZupi 0",
-                                 "0 zupiwlk.wav", "0 Form1 icon 0,5", "0 Form1 GAME OVER on",
+                                 "0 Form1 SafeLight 2 green", "0 Form1 told 洞窟 1-A", "0 key 27",
+                                 "0 Form1 imgZupi 0", "0 zupiwlk.wav", "0 Form1 icon 0,5",
+                                 "0 Form1 told step 0,5 3", "0 Form1 told game over", "0 Form1 GAME OVER on",
                                  "5 Form1 GAME OVER off", "10 Form1 GAME OVER on",
                                  "15 Form1 GAME OVER off", "20 Form1 GAME OVER on",
                                  "25 Form1 GAME OVER off", "30 Form1 GAME OVER off", "30 Form1 unload"}));
@@ -91,12 +92,13 @@ class FlowTest : public QObject {
     };
     run.At(22, [&] { run.Press(kKeyRight); });  // in the dark stage's pause
     QCOMPARE(run.Go(PlayGame), std::string());
-    QCOMPARE(From(run.journal, "10 Form1 imgZupi 1", 13),
+    QCOMPARE(From(run.journal, "10 Form1 imgZupi 1", 15),
              (Lines{"10 Form1 imgZupi 1", "10 nirorop.wav",
                     "10 Form1 icon 0,5", "20 Form1 Label2 洞窟 1-B", "20 Form1 imgZupi 0",
                     "20 Form1 icon 0,5", "20 Form1 SafeLight 0 green", "20 Form1 SafeLight 1 green",
-                    "20 Form1 SafeLight 2 green", "22 key 39", "22 Form1 imgZupi 0", "22 zupiwlk.wav",
-                    "22 Form1 icon 1,5"}));
+                    "20 Form1 SafeLight 2 green", "20 Form1 told 洞窟 1-B", "22 key 39", "22 Form1 imgZupi 0",
+                    "22 zupiwlk.wav", "22 Form1 icon 1,5", "22 Form1 told step 1,5 3"}));
+    QCOMPARE(run.Lines("told goal").size(), std::size_t{1});
     QCOMPARE(run.game.label2,
              std::string("洞窟 1-B\r\n\r\n1-Aと同じマップです。\r\n暗いから壁にぶつからないように気をつけて!"));
     QCOMPARE(CaveMap.cells(), litCave);
@@ -106,10 +108,13 @@ class FlowTest : public QObject {
     QCOMPARE(Level, Integer{1});
     QCOMPARE(StageResult, kStageCrashed);
     QCOMPARE(run.Lines("GAME OVER").front(), std::string("25 Form1 GAME OVER on"));
+    QCOMPARE(run.Lines("told bump").back(), std::string("25 Form1 told bump 1,5 0"));
+    QCOMPARE(run.Lines("told game over"), Lines{"25 Form1 told game over"});  // once, not per blink
   }
 
   // Keys after a goal and while "GAME OVER" blinks are not answered: the
-  // only sounds after the goal are the chime and Escape's step.
+  // only sounds after the goal are the chime and Escape's step, which is
+  // also the only answer told to the window.
   void keysBetweenStagesAndDuringGameOverDoNothing() {
     ScriptedRun run;
     run.whenIdle = [&] {
@@ -119,9 +124,10 @@ class FlowTest : public QObject {
     for (int pass : {3, 15, 30, 54}) run.At(pass, [&] { run.Press(kKeyLeft); });
     QCOMPARE(run.Go(PlayGame), std::string());
     Lines later;
-    for (const std::string& line : run.Lines(".wav"))
-      if (line.rfind("0 ", 0) != 0) later.push_back(line);
-    QCOMPARE(later, (Lines{"10 nirorop.wav", "25 zupiwlk.wav"}));
+    for (const std::string& line : run.journal)
+      if (line.rfind("0 ", 0) != 0 && (line.find(".wav") != line.npos || line.find("told step") != line.npos))
+        later.push_back(line);
+    QCOMPARE(later, (Lines{"10 nirorop.wav", "25 zupiwlk.wav", "25 Form1 told step 0,5 3"}));
     QCOMPARE(run.Lines("key 37").size(), std::size_t{4});
     QCOMPARE(PosX, Integer{0});
   }

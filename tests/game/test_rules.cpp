@@ -128,6 +128,9 @@ class RulesTest : public QObject {
     QCOMPARE(HitCount, Integer(a.hits + bump));
     QCOMPARE(screen.RedLamps(), int(bump));
     if (bump) QCOMPARE(screen.lamps[static_cast<std::size_t>(a.hits)], kRed);  // left to right
+    // Told to the window as well, for players who follow the game by ear.
+    const KeyAnswer told = bump ? KeyAnswer::Bump : a.picture == kZupiWink ? KeyAnswer::Goal : KeyAnswer::Step;
+    QCOMPARE(screen.answers, (std::vector<test::RecordingScreen::Answered>{{told, a.endX, a.endY, 3 - a.hits - bump}}));
   }
 
   // Three levels per difficulty, then pro for ever, each named in its

@@ -25,6 +25,14 @@ class RecordingScreen : public GameScreen {
   void ShowZupi(int index) override { zupi = index; }
   void ShowRousoku(int) override {}
   void SetSafeLight(int index, Colour c) override { lamps.at(static_cast<std::size_t>(index)) = c; }
+  struct Answered {
+    KeyAnswer answer;
+    int x, y, lampsLeft;
+    bool operator==(const Answered&) const = default;
+  };
+  void KeyAnswered(KeyAnswer answer, int x, int y, int lampsLeft) override {
+    answers.push_back({answer, x, y, lampsLeft});
+  }
 
   int RedLamps() const {
     int n = 0;
@@ -36,6 +44,7 @@ class RecordingScreen : public GameScreen {
   int iconTop = 0;
   int zupi = -1;
   std::array<Colour, 3> lamps{kGreen, kGreen, kGreen};
+  std::vector<Answered> answers;
 };
 
 class RecordingSpeaker : public WaveOutput {

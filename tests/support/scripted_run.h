@@ -143,6 +143,13 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
       gameOver = visible;
       Use(visible ? "GAME OVER on" : "GAME OVER off");
     }
+    void StageBegins(const std::string& stage) override { Use("told " + stage); }
+    void GameOver() override { Use("told game over"); }
+    void KeyAnswered(KeyAnswer answer, int x, int y, int lampsLeft) override {
+      const char* kinds[] = {"step", "bump", "goal"};
+      Use(std::string("told ") + kinds[static_cast<int>(answer)] + " " + std::to_string(x) + "," +
+          std::to_string(y) + " " + std::to_string(lampsLeft));
+    }
     void SetBoardBackColor(Colour) override {}
     void SetBoardForeColor(Colour) override {}
     void FillBoardBox(int, int, int, int) override {}
