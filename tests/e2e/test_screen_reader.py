@@ -1,0 +1,258 @@
+#!/usr/bin/python3
+# A game played as a player who cannot see the board plays it: the real
+# program on an Xvfb and a D-Bus session of its own with the accessibility
+# bus, driven by keys and heard through AT-SPI alone. The start button takes
+# the focus once it shows; the focused board is named by its stage and
+# described; nothing shows unnamed in the game window; every step moves the
+# focus to Zupi's new cell; the stage, a bump, the goal and GAME OVER (once)
+# are announced; a dark stage's cells tell their place and nothing more.
+# Every wait has its own bound and says what it waited for, and whatever
+# the test starts dies with it, even when it is killed outright.
+import ctypes
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+from collections import deque
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+
+WAIT = 15  # seconds for each thing awaited, far below the test's timeout
+KEYS = {"up": 0xFF52, "down": 0xFF54, "left": 0xFF51, "right": 0xFF53, "Return": 0xFF0D}
+SIDES = {"up": (0, -1), "down": (0, 1), "left": (-1, 0), "right": (1, 0)}
+START = (0, 5)
+
+
+class Failure(Exception):
+    pass
+
+
+def check(ok, what):
+    if not ok:
+        raise Failure(what)
+
+
+children = []
+prctl = ctypes.CDLL(None).prctl
+
+
+def start(argv, **options):
+    # A group of its own, so what it starts in turn can be killed with it,
+    # and killed by the kernel should this script die first.
+    child = subprocess.Popen(argv, start_new_session=True,
+                             preexec_fn=lambda: prctl(1, signal.SIGKILL), **options)
+    children.append(child)
+    return child
+
+
+def read_line(fd, what):
+    data, deadline = b"", time.monotonic() + WAIT
+    while not data.endswith(b"\n"):
+        check(time.monotonic() < deadline, "timed out waiting for " + what)
+        time.sleep(0.01)
+        os.set_blocking(fd, False)
+        try:
+            data += os.read(fd, 256)
+        except BlockingIOError:
+            pass
+    return data.decode().strip()
+
+
+def started(argv, what):
+    """Starts `argv`, which prints one line on the file descriptor it is
+    given as its last argument; returns that line."""
+    out, into = os.pipe()
+    start(argv[:-1] + [argv[-1] + str(into)], pass_fds=[into], stderr=subprocess.DEVNULL)
+    os.close(into)
+    return read_line(out, what)
+
+
+def private_session():
+    """An X server, a session bus and the accessibility bus, all our own."""
+    os.environ["DISPLAY"] = ":" + started(["Xvfb", "-nolisten", "tcp", "-displayfd", ""], "Xvfb to start")
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = started(
+        ["dbus-daemon", "--session", "--nofork", "--print-address="], "the D-Bus session to start")
+    bus = Gio.DBusConnection.new_for_address_sync(
+        os.environ["DBUS_SESSION_BUS_ADDRESS"],
+        Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    try:  # starts the bus's launcher
+        bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                      GLib.VariantType("(s)"), 0, WAIT * 1000)
+    except GLib.Error as error:
+        raise Failure("no accessibility bus (at-spi2-core): " + error.message)
+    Atspi.init()
+
+
+events = []  # (type, detail1, role, name, source), as they came
+cursor = 0
+game = None
+
+
+def heard(event):
+    try:
+        events.append((event.type, event.detail1, event.source.get_role(), event.source.get_name(),
+                       event.source))
+    except GLib.Error:  # gone before it could be asked
+        pass
+
+
+def expect(what, match, since=None):
+    """The first event from `since` (the last one expected) on that matches."""
+    global cursor
+    deadline, at = time.monotonic() + WAIT, cursor if since is None else since
+    while True:
+        for i in range(at, len(events)):
+            if match(events[i]):
+                cursor = max(cursor, i + 1)
+                return events[i]
+        at = len(events)
+        check(game.poll() is None, "the game ended while waiting for " + what)
+        check(time.monotonic() < deadline, "timed out waiting for " + what)
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.005)
+
+
+def focus(role, name):
+    return lambda e: e[:3] == ("object:state-changed:focused", 1, role) and e[3].startswith(name)
+
+
+def said(text):
+    return lambda e: e[:3] == ("object:state-changed:showing", 1, Atspi.Role.NOTIFICATION) and text in e[3]
+
+
+def press(key):
+    Atspi.generate_keyboard_event(KEYS[key], None, Atspi.KeySynthType.PRESSRELEASE | Atspi.KeySynthType.SYM)
+
+
+def place(cell):
+    return "%d行%d列" % (cell[1] + 1, cell[0] + 1)
+
+
+def unnamed_showing(node):
+    """Roles of the objects under `node` that show without a name."""
+    found = []
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child.get_state_set().contains(Atspi.StateType.SHOWING) and not child.get_name():
+            found.append(child.get_role_name())
+        found += unnamed_showing(child)
+    return found
+
+
+def route(passage, start, arrive):
+    """The shortest keys from `start` to the first cell that `arrive` takes."""
+    came = {start: None}
+    todo = deque([start])
+    while todo:
+        cell = todo.popleft()
+        if arrive(cell):
+            keys = []
+            while came[cell]:
+                cell, key = came[cell]
+                keys.insert(0, key)
+            return keys
+        for key, (dx, dy) in SIDES.items():
+            near = (cell[0] + dx, cell[1] + dy)
+            if near in passage and near not in came:
+                came[near] = (cell, key)
+                todo.append(near)
+    raise Failure("no cell in the lit cave's names that the test could walk to")
+
+
+def walk(keys, at, dark):
+    for key in keys:
+        at = (at[0] + SIDES[key][0], at[1] + SIDES[key][1])
+        press(key)
+        name = expect("the focus on %s after %s" % (place(at), key), focus(Atspi.Role.TABLE_CELL, place(at)))[3]
+        if dark:
+            check(name in (place(at), place(at) + "、ゴール"), "a dark cell says more than its place: " + name)
+        else:
+            check("通路" in name, "a lit cell names its passage neighbours: " + name)
+    return at
+
+
+def play():
+    global game
+    listener = Atspi.EventListener.new(heard)
+    for kind in ("object:state-changed:focused", "object:state-changed:showing"):
+        listener.register(kind)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    game = start([os.environ["GROTZEL_BINARY"]], env=env, cwd=tempfile.mkdtemp())
+
+    button = expect("the start button focused once it shows", focus(Atspi.Role.PUSH_BUTTON, "Start Game"))[4]
+    hidden = unnamed_showing(button.get_parent())
+    check(not hidden, "objects show unnamed in the title window: %s" % hidden)
+    press("Return")
+    mark = cursor
+    board = expect("the board focused, named by stage 1-A", focus(Atspi.Role.TABLE, "洞窟 1-A"))[4]
+    expect("the stage announced", said("洞窟 1-A 初級マップです。"), since=mark)
+    check("矢印キー" in board.get_description() and "Esc" in board.get_description(), "the board says how to play")
+    hidden = unnamed_showing(board.get_parent())
+    check(not hidden, "objects show unnamed in the game window: %s" % hidden)
+
+    check((Atspi.Table.get_n_rows(board), Atspi.Table.get_n_columns(board)) == (10, 20),
+          "the board is a table of 20 x 10 cells")
+    names = {(x, y): Atspi.Table.get_accessible_at(board, y, x).get_name() for x in range(20) for y in range(10)}
+    passage = {cell for cell, name in names.items() if not name.endswith("、岩")}
+    check(all(names[c].startswith(place(c)) for c in names), "every cell is named by its place")
+    # The nearest cell beside rock, off the start and the goal, for the bumps.
+    beside = route(passage, START, lambda c: c != START and c[0] < 19 and any(
+        (c[0] + dx, c[1] + dy) not in passage and 0 <= c[0] + dx and 0 <= c[1] + dy <= 9
+        for dx, dy in SIDES.values()))
+    spot = walk(beside, START, dark=False)
+    into = next(k for k, (dx, dy) in SIDES.items() if (spot[0] + dx, spot[1] + dy) not in passage
+                and 0 <= spot[0] + dx and 0 <= spot[1] + dy <= 9)
+    press(into)
+    expect("the bump announced with two lamps left", said("ライフ 残り 2"))
+    walk(route(passage, spot, lambda c: c[0] == 19), spot, dark=False)
+    expect("the goal announced", said("ゴール"))
+
+    expect("the dark stage announced", said("洞窟 1-B"))
+    check(board.get_name() == "洞窟 1-B", "the board is named by the dark stage: " + board.get_name())
+    walk(beside, START, dark=True)
+    for left in (2, 1, 0):
+        press(into)
+        expect("a dark bump announced with %d lamps left" % left, said("ライフ 残り %d" % left))
+    expect("GAME OVER announced", said("GAME OVER"))
+    expect("the title back, its button focused", focus(Atspi.Role.PUSH_BUTTON, "Start Game"))
+    check(sum(map(said("GAME OVER"), events)) == 1, "GAME OVER is announced once, not at every blink")
+
+
+def main():
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("test_screen_reader: stopped"))
+    prctl(36, 1)  # PR_SET_CHILD_SUBREAPER: what our children start is reaped here
+    try:
+        private_session()
+        play()
+        print("test_screen_reader: passed")
+        return 0
+    except Failure as failure:
+        print("test_screen_reader: FAIL:", failure, file=sys.stderr)
+        return 1
+    finally:
+        for child in children:
+            try:
+                os.killpg(child.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        reap()
+
+
+def reap():
+    """Waits a moment for every process that died, ours and those they started."""
+    deadline = time.monotonic() + 5
+    while time.monotonic() < deadline:
+        try:
+            if os.waitpid(-1, os.WNOHANG) == (0, 0):
+                time.sleep(0.01)
+        except ChildProcessError:
+            return
+
+
+if __name__ == "__main__":
+    sys.exit(main())
