@@ -62,6 +62,7 @@ class QtRun : public QtEventLoop {
   }
 
  private:
+  // In this order: the windows are made with the speaker and the sequence.
   Silence silence_;
   WaveOutput& sound_;
 
