@@ -92,7 +92,8 @@ class Device {
     want.freq = kRate;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = 512;  // about 12 ms: a step is heard with the key
+    // About 23 ms a period: a shorter one is missed on a busy machine.
+    want.samples = 1024;
     want.callback = &Device::Fill;
     want.userdata = this;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)

@@ -43,10 +43,14 @@ bool IsPlayableWave(const QString& path) {
 }
 
 // The mixer names the stream through SDL; the icon only PulseAudio's own
-// variable can give.
+// variable can give. SDL asks the server for a buffer of one period, about
+// 23 ms; a busy machine can miss that and the sound breaks up into gaps
+// of silence. 60 ms of buffer rides out the load at the cost of steps
+// heard that much after the key. A player's own setting wins.
 void PrepareSoundEnvironment() {
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
+  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "60");
 }
 
 WavePlayer::WavePlayer(QStringList dataDirs) : dataDirs_(std::move(dataDirs)) {

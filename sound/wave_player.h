@@ -34,10 +34,10 @@ QString FindWave(const QString& name, const QStringList& dirs);
 // True when `path` is a complete mono or stereo 8- or 16-bit PCM WAV file.
 bool IsPlayableWave(const QString& path);
 
-// Tells the sound server the game's icon, through the environment unless
-// the user set it there. Call before any thread starts, before the
-// application object: the environment is not safe to change while another
-// thread may read it.
+// Tells the sound server the game's icon and the buffer to keep, through
+// the environment unless the user set them there. Call before any thread
+// starts, before the application object: the environment is not safe to
+// change while another thread may read it.
 void PrepareSoundEnvironment();
 
 // Plays through the mixer. Play and StopAll cost the caller microseconds,
