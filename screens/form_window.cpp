@@ -97,8 +97,14 @@ bool FormWindow::event(QEvent* event) {
   return handled;
 }
 
+void FormWindow::Unload() {
+  unloadingByCode_ = true;
+  close();
+  unloadingByCode_ = false;
+}
+
 void FormWindow::closeEvent(QCloseEvent* event) {
-  QueryUnload(event, [this](int mode) { CloseRule(host_.events, host_.sound, mode); });
+  QueryUnload(event, unloadingByCode_, [this](int mode) { CloseRule(host_.events, host_.sound, mode); });
 }
 
 }  // namespace zupi

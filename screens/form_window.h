@@ -62,12 +62,18 @@ class FormWindow : public QWidget {
  public:
   explicit FormWindow(const FormHost& host) : host_(host) {}
   void ShowWindow();
+  // The program's own unload: closes the window by code, which the close
+  // rule lets pass. Every other close ends the program.
+  void Unload();
 
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
   FormHost host_;
+
+ private:
+  bool unloadingByCode_ = false;
 };
 
 }  // namespace zupi

@@ -17,20 +17,29 @@ GameWindow& Forms::LoadForm1() {
   return *form1_;
 }
 
-void Forms::UnloadForm1() { form1_.reset(); }
+void Forms::UnloadForm1() {
+  if (form1_) form1_->Unload();
+  form1_.reset();
+}
 
 CertificateWindow& Forms::LoadForm2() {
   if (!form2_) form2_ = std::make_unique<Form2>(host_);
   return *form2_;
 }
 
-void Forms::UnloadForm2() { form2_.reset(); }
+void Forms::UnloadForm2() {
+  if (form2_) form2_->Unload();
+  form2_.reset();
+}
 
 TitleWindow& Forms::LoadForm3() {
   if (!form3_) form3_ = std::make_unique<Form3>(host_, form1_ ? form1_->ZupiSource(kZupiNormal) : QPixmap());
   return *form3_;
 }
 
-void Forms::UnloadForm3() { form3_.reset(); }
+void Forms::UnloadForm3() {
+  if (form3_) form3_->Unload();
+  form3_.reset();
+}
 
 }  // namespace zupi

@@ -1,7 +1,8 @@
 // The three windows as the game flow loads and unloads them, like the forms
 // of the old toolkit: at most one of each at a time, created hidden from its
-// layout on load, destroyed at once (no close request) on unload. The
-// program's start hands one Forms to Main as the game's Windows.
+// layout on load, closed by code (which the close rule lets pass) and
+// destroyed on unload. The program's start hands one Forms to Main as the
+// game's Windows.
 #pragma once
 
 #include <memory>

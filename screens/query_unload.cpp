@@ -7,12 +7,10 @@
 
 namespace zupi {
 
-int UnloadModeOf(const QCloseEvent& event) {
-  return event.spontaneous() ? kUnloadByUser : kUnloadByCode;
-}
+int UnloadModeOf(bool unloadingByCode) { return unloadingByCode ? kUnloadByCode : kUnloadByUser; }
 
-void QueryUnload(QCloseEvent* event, const QueryUnloadHandler& handler) {
-  handler(UnloadModeOf(*event));
+void QueryUnload(QCloseEvent* event, bool unloadingByCode, const QueryUnloadHandler& handler) {
+  handler(UnloadModeOf(unloadingByCode));
   event->accept();
 }
 

@@ -202,9 +202,8 @@ class WindowsTest : public QObject {
     QVERIFY(!IsRunning);
   }
 
-  // Every window's close box ends the program (a spontaneous close), the
-  // sound silenced first; a close() by code does not; either way the
-  // window goes. Each window has its fixed client area and icon; the game
+  // Every close but the program's own unload ends the program, the sound
+  // silenced first; either way the window goes. Each window has its fixed client area and icon; the game
   // window alone can be minimised, none maximised.
   void windowsAreFixedAndOnlyTheUserCloseEnds_data() {
     QTest::addColumn<int>("form");
@@ -226,7 +225,7 @@ class WindowsTest : public QObject {
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
 
     window->show();
-    window->close();
+    static_cast<FormWindow*>(window)->Unload();
     QVERIFY(!window->isVisible() && !run->ended());
     window->show();
     test::CloseByUser(window);
