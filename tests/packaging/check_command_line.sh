@@ -42,6 +42,8 @@ expect 2 '' '^Usage: grotzel ' -x
 expect 2 '' "unexpected argument 'cave'" cave
 expect 2 '' "unexpected argument 'again'" --help again
 expect 2 '' "unexpected argument '--help'" --version --help
-# Without arguments the game itself starts, and says plainly that it has no display.
+# Without arguments the game itself starts, and says plainly, in one line,
+# that it has no display.
 expect 1 '' '^grotzel: cannot open a display'
+[ "$(wc -l <"$err")" -eq 1 ] || { echo "grotzel without a display: not one line" >&2; status=1; }
 exit $status
