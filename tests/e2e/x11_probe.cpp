@@ -10,42 +10,49 @@
 namespace e2e {
 namespace {
 
-// A property of 8-bit format as stored: its bytes.
-QByteArray TextProperty(Display* d, Window w, const char* name) {
+// A property as stored, if it has the format asked for (and the type, unless
+// any will do): 8-bit as bytes, 32-bit as longs, Xlib's way.
+template <typename T>
+std::vector<T> Property(Display* d, Window w, const char* name, Atom type, int wanted) {
   Atom actual;
   int format;
   unsigned long count, after;
   unsigned char* data = nullptr;
-  QByteArray bytes;
-  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, AnyPropertyType, &actual,
-                         &format, &count, &after, &data) == Success && data != nullptr) {
-    if (format == 8) bytes = QByteArray(reinterpret_cast<char*>(data), int(count));
+  std::vector<T> items;
+  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 4096, False, type, &actual, &format, &count,
+                         &after, &data) == Success && data != nullptr) {
+    if (format == wanted && (type == AnyPropertyType || actual == type))
+      items.assign(reinterpret_cast<T*>(data), reinterpret_cast<T*>(data) + count);
     XFree(data);
   }
-  return bytes;
+  return items;
+}
+
+QByteArray TextProperty(Display* d, Window w, const char* name) {
+  const auto bytes = Property<char>(d, w, name, AnyPropertyType, 8);
+  return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
+std::vector<unsigned long> Items(Display* d, Window w, const char* name, Atom type) {
+  return Property<unsigned long>(d, w, name, type, 32);
+}
+
+// A client message about `about`, sent to it or, through the root, to the
+// window manager.
+void Send(Display* d, Window to, Window about, const char* type, long first, long second = 0) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = about;
+  event.xclient.message_type = XInternAtom(d, type, False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = first;
+  event.xclient.data.l[1] = second;
+  const long mask = to == DefaultRootWindow(d) ? SubstructureRedirectMask | SubstructureNotifyMask : NoEventMask;
+  XSendEvent(d, to, False, mask, &event);
+  XFlush(d);
 }
 
 QString WindowTitle(Display* d, Window w) { return QString::fromUtf8(TextProperty(d, w, "_NET_WM_NAME")); }
-
-void Collect(Display* d, Window w, int depth, std::vector<TopWindow>& out) {
-  Window root, parent, *children = nullptr;
-  unsigned int count = 0;
-  if (!XQueryTree(d, w, &root, &parent, &children, &count)) return;
-  for (unsigned int i = 0; i < count; ++i) {
-    XWindowAttributes a;
-    if (!XGetWindowAttributes(d, children[i], &a) || a.map_state != IsViewable) continue;
-    const QString title = WindowTitle(d, children[i]);
-    if (!title.isEmpty()) {
-      int x = 0, y = 0;
-      Window child;
-      XTranslateCoordinates(d, children[i], root, 0, 0, &x, &y, &child);
-      out.push_back({children[i], title, QRect(x, y, a.width, a.height)});
-    } else if (depth < 2) {
-      Collect(d, children[i], depth + 1, out);
-    }
-  }
-  if (children) XFree(children);
-}
 
 QRect RootGeometry(Display* d, Window w) {
   XWindowAttributes a;
@@ -56,22 +63,21 @@ QRect RootGeometry(Display* d, Window w) {
   return QRect(x, y, a.width, a.height);
 }
 
-// The items of a property of 32-bit format (longs in Xlib).
-std::vector<unsigned long> Items(Display* d, Window w, const char* name, Atom type) {
-  Atom actual;
-  int format;
-  unsigned long count, after;
-  unsigned char* data = nullptr;
-  std::vector<unsigned long> items;
-  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 4096, False, type, &actual, &format,
-                         &count, &after, &data) == Success && data != nullptr) {
-    if (actual == type && format == 32) {
-      const auto* longs = reinterpret_cast<unsigned long*>(data);
-      items.assign(longs, longs + count);
+void Collect(Display* d, Window w, int depth, std::vector<TopWindow>& out) {
+  Window root, parent, *children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(d, w, &root, &parent, &children, &count)) return;
+  for (unsigned int i = 0; i < count; ++i) {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, children[i], &a) || a.map_state != IsViewable) continue;
+    const QString title = WindowTitle(d, children[i]);
+    if (!title.isEmpty()) {
+      out.push_back({children[i], title, RootGeometry(d, children[i])});
+    } else if (depth < 2) {
+      Collect(d, children[i], depth + 1, out);
     }
-    XFree(data);
   }
-  return items;
+  if (children) XFree(children);
 }
 
 // Windows come and go while the probe looks at them (the title closes as
@@ -109,15 +115,7 @@ QColor X11Probe::pixel(unsigned long window, int x, int y) const {
 }
 
 void X11Probe::requestClose(unsigned long window) const {
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display_, window, False, NoEventMask, &event);
-  XFlush(display_);
+  Send(display_, window, window, "WM_PROTOCOLS", long(XInternAtom(display_, "WM_DELETE_WINDOW", False)), CurrentTime);
 }
 
 void X11Probe::key(const char* keysym, bool alt) const {
@@ -129,10 +127,6 @@ void X11Probe::key(const char* keysym, bool alt) const {
   if (alt) XTestFakeKeyEvent(display_, altCode, False, 0);
   XSync(display_, False);
 }
-
-}  // namespace e2e
-
-namespace e2e {
 
 std::vector<TopWindow> X11Probe::managedWindows() const {
   std::vector<TopWindow> out;
@@ -150,15 +144,10 @@ bool X11Probe::managerRunning() const {
 bool X11Probe::managerAnswers(int ms) const {
   const Window root = DefaultRootWindow(display_);
   const Window probe = XCreateSimpleWindow(display_, root, 0, 0, 10, 10, 0, 0, 0);
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = probe;
-  event.xclient.message_type = XInternAtom(display_, "_NET_REQUEST_FRAME_EXTENTS", False);
-  event.xclient.format = 32;
   bool answered = false;
   // Asked again and again: a manager still starting drops the requests.
   for (int waited = 0; !answered && waited < ms; waited += 50) {
-    XSendEvent(display_, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    Send(display_, root, probe, "_NET_REQUEST_FRAME_EXTENTS", 0);
     XSync(display_, False);
     usleep(50000);
     answered = Items(display_, probe, "_NET_FRAME_EXTENTS", XA_CARDINAL).size() == 4;
@@ -179,16 +168,8 @@ QMargins X11Probe::frameExtents(unsigned long window) const {
 }
 
 void X11Probe::closeThroughManager(unsigned long window) const {
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = CurrentTime;
-  event.xclient.data.l[1] = 2;  // asked by a pager or task bar, i.e. by the user
-  XSendEvent(display_, DefaultRootWindow(display_), False,
-             SubstructureRedirectMask | SubstructureNotifyMask, &event);
-  XFlush(display_);
+  // Asked by a pager or task bar (source 2), i.e. by the user.
+  Send(display_, DefaultRootWindow(display_), window, "_NET_CLOSE_WINDOW", CurrentTime, 2);
 }
 
 }  // namespace e2e
