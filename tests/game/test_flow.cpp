@@ -19,12 +19,10 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-// `n` journal lines from the first one that ends with `tail` on.
-Lines From(const Lines& journal, const std::string& tail, std::size_t n) {
-  auto it = std::find_if(journal.begin(), journal.end(), [&](const std::string& line) {
-    return line.size() >= tail.size() && line.compare(line.size() - tail.size(), tail.size(), tail) == 0;
-  });
-  return Lines(it, it + static_cast<long>(std::min<std::size_t>(n, journal.end() - it)));
+// `n` journal lines from `first` on.
+Lines From(const Lines& journal, const std::string& first, long n) {
+  const auto it = std::find(journal.begin(), journal.end(), first);
+  return Lines(it, it + std::min(n, journal.end() - it));
 }
 
 // A player for whole cycles: starts each game, walks each stage to its

@@ -8,12 +8,6 @@
 
 namespace {
 
-QImage ProgramIcon() {
-  return QImage(QStringLiteral(PROGRAM_ICON)).convertToFormat(QImage::Format_ARGB32);
-}
-
-QString IconPath(const QString& name) { return QStringLiteral(ICON_DIR "/") + name; }
-
 quint16 Le16(const QByteArray& bytes, int at) {
   return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
@@ -31,8 +25,8 @@ class TestIcons : public QObject {
   // Colour rows run bottom-up in blue-green-red order, 96 bytes each; the
   // mask rows follow, 4 bytes each, a set bit for a clear pixel.
   void windowsIconShowsTheDrawingThroughItsMask() {
-    const QImage source = ProgramIcon();
-    QFile file(IconPath(QStringLiteral("grotzel.ico")));
+    const QImage source = QImage(QStringLiteral(PROGRAM_ICON)).convertToFormat(QImage::Format_ARGB32);
+    QFile file(QStringLiteral(ICON_DIR "/grotzel.ico"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray ico = file.readAll();
     // One entry, 32 x 32 at 24 bits, its bitmap twice as high (colour rows

@@ -10,10 +10,6 @@
 
 #include "game/messages.h"
 #include "screens/fonts.h"
-#include "screens/form1.h"
-#include "screens/form2.h"
-#include "screens/form3.h"
-#include "screens/forms.h"
 #include "tests/support/qt_run.h"
 
 using namespace zupi;
@@ -39,43 +35,36 @@ class WithoutJapaneseFontsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
-
-  void everyLabelShowsItsText();
-};
-
-// Guards the test itself: with a Japanese face in reach it would prove nothing.
-void WithoutJapaneseFontsTest::initTestCase() {
-  InstallFontSubstitutes();
-  const QStringList families = QFontDatabase::families();
-  for (const char* japanese : {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "Droid Sans Fallback"})
-    QVERIFY2(!families.contains(japanese), "run through CTest, which hides the Japanese fonts");
-  QVERIFY2(families.contains("DejaVu Sans"), "fonts-dejavu-core is installed");
-  QVERIFY(!QFontInfo(DesignFont(QStringLiteral("ＭＳ Ｐゴシック"), 9, false)).family().isEmpty());
-}
-
-// A label whose face is missing must fall back to a face that exists
-// rather than draw nothing.
-void WithoutJapaneseFontsTest::everyLabelShowsItsText() {
-  test::QtRun run;
-  Forms& forms = run.forms;
-  GameWindow& game = forms.LoadForm1();
-  game.Show();
-  game.SetLabel2(StageMessage(1, true));
-  forms.LoadForm3().Show();
-  CertificateWindow& certificate = forms.LoadForm2();
-  certificate.Show();
-  certificate.SetLabel3(CertificateText(10));
-  const auto labels = dynamic_cast<QWidget&>(game).findChildren<LabelControl*>() +
-                      dynamic_cast<QWidget&>(certificate).findChildren<LabelControl*>() +
-                      forms.form3()->findChildren<LabelControl*>();
-  QCOMPARE(labels.size(), 7);
-  for (LabelControl* label : labels) {
-    label->show();
-    QVERIFY(!label->caption().isEmpty());
-    QVERIFY2(PixelsOfText(label) > 20, qPrintable(label->caption()));
+  // Guards the test itself: with a Japanese face in reach it would prove nothing.
+  void initTestCase() {
+    InstallFontSubstitutes();
+    const QStringList families = QFontDatabase::families();
+    for (const char* japanese : {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "Droid Sans Fallback"})
+      QVERIFY2(!families.contains(japanese), "run through CTest, which hides the Japanese fonts");
+    QVERIFY2(families.contains("DejaVu Sans"), "fonts-dejavu-core is installed");
+    QVERIFY(!QFontInfo(DesignFont(QStringLiteral("ＭＳ Ｐゴシック"), 9, false)).family().isEmpty());
   }
-}
+
+  // A label whose face is missing must fall back to a face that exists
+  // rather than draw nothing.
+  void everyLabelShowsItsText() {
+    test::QtRun run;
+    QList<LabelControl*> labels;
+    for (int form : {1, 3, 2}) {
+      QWidget* window = run.Load(form);
+      window->show();
+      labels += window->findChildren<LabelControl*>();
+    }
+    run.forms.form1()->SetLabel2(StageMessage(1, true));
+    run.forms.form2()->SetLabel3(CertificateText(10));
+    QCOMPARE(labels.size(), 7);
+    for (LabelControl* label : labels) {
+      label->show();
+      QVERIFY(!label->caption().isEmpty());
+      QVERIFY2(PixelsOfText(label) > 20, qPrintable(label->caption()));
+    }
+  }
+};
 
 QTEST_MAIN(WithoutJapaneseFontsTest)
 #include "test_without_japanese_fonts.moc"

@@ -9,10 +9,6 @@
 #include <QTest>
 
 #include "screens/form_window.h"
-#include "screens/form1.h"
-#include "screens/form2.h"
-#include "screens/form3.h"
-#include "screens/forms.h"
 #include "screens/window_frame.h"
 #include "tests/support/qt_run.h"
 
@@ -30,12 +26,7 @@ zupi::test::QtRun& TheRun() {
   return run;
 }
 zupi::Forms& TheForms() { return TheRun().forms; }
-
-QWidget* Load(int form) {
-  if (form == 1) return &dynamic_cast<QWidget&>(TheForms().LoadForm1());
-  if (form == 2) return &dynamic_cast<QWidget&>(TheForms().LoadForm2());
-  return &dynamic_cast<QWidget&>(TheForms().LoadForm3());
-}
+QWidget* Load(int form) { return TheRun().Load(form); }
 
 bool OnX11() { return QGuiApplication::platformName() == "xcb"; }
 

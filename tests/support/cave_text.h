@@ -19,12 +19,6 @@ inline std::vector<std::string> CaveRows() {
   return rows;
 }
 
-inline std::string CaveText() {
-  std::string text;
-  for (const auto& row : CaveRows()) text += row + '\n';
-  return text;
-}
-
 // Loads a cave drawn as text into CaveMap (the board part only).
 inline void SetCave(const std::vector<std::string>& rows) {
   for (int y = 0; y < kBoardRows; ++y)

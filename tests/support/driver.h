@@ -1,31 +1,15 @@
-// Drives the real windows from inside the game's own waits: a timer that
-// runs a step every millisecond, and key presses into the board.
+// Drives the real windows from inside the game's own waits: key presses
+// into the board, clicks, and a close by the user.
 #pragma once
 
 #include <QApplication>
 #include <QHash>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "player/move_by_key.h"
 #include "tests/support/qt_run.h"
 
 namespace zupi::test {
-
-// Runs `step` every millisecond while the code under test waits.
-class Driver : public QObject {
- public:
-  explicit Driver(std::function<void()> step) : step_(std::move(step)) {
-    timer_.setInterval(1);
-    connect(&timer_, &QTimer::timeout, this, [this] { step_(); });
-    timer_.start();
-  }
-
- private:
-  std::function<void()> step_;
-  QTimer timer_;
-};
 
 // The Qt key of an arrow or Escape code; Key_unknown for any other.
 inline Qt::Key QtKey(Integer code) {

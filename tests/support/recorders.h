@@ -3,6 +3,7 @@
 // A test hands them to the logic it calls.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -34,11 +35,7 @@ class RecordingScreen : public GameScreen {
     answers.push_back({answer, x, y, lampsLeft});
   }
 
-  int RedLamps() const {
-    int n = 0;
-    for (Colour c : lamps) n += c == kRed;
-    return n;
-  }
+  int RedLamps() const { return int(std::count(lamps.begin(), lamps.end(), kRed)); }
 
   int iconLeft = 0;
   int iconTop = 0;

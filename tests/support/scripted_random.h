@@ -27,7 +27,6 @@ class ScriptedRandom : public RandomSequence {
     return draws_[taken_++];
   }
 
-  std::size_t taken() const { return taken_; }
   std::size_t left() const { return draws_.size() - taken_; }
   bool overrun() const { return overrun_; }
 
