@@ -249,10 +249,8 @@ class RulesTest : public QObject {
     float highest = 0.0f;
     for (int i = 0; i < n; ++i) {
       const float r = random.Next();
-      const float scaled = r * 16777216.0f;
-      if (r < 0.0f || scaled != static_cast<float>(static_cast<int>(scaled))) QFAIL("not a 24-bit draw in [0, 1)");
-      highest = std::max(highest, r);
-      sum += r;
+      if (r < 0.0f || r * 16777216.0f != std::floor(r * 16777216.0f)) QFAIL("not a 24-bit draw in [0, 1)");
+      highest = std::max(highest, r), sum += r;
     }
     QVERIFY(highest < 1.0f && highest > 0.9999f);
     QVERIFY(std::abs(sum / n - 0.5) < 0.001);

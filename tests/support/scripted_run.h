@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -75,7 +76,6 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   }
   void CloseByUser() { CloseRule(*this, *this, kUnloadByUser); }
 
-  int pass() const { return pass_; }
   // The journal lines that contain `part`.
   std::vector<std::string> Lines(const std::string& part) const {
     std::vector<std::string> lines;
@@ -118,12 +118,13 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     Form(ScriptedRun& run, const char* name) : run_(run), name_(name) {}
     void Show() override { Use("show"), shown = true; }
     void CenterForm() override { Use("centre"); }
+    void ShowControl(const char* control) { revealed.insert(control), Use(control); }
     void Use(const std::string& what) {
       Expect(loaded, std::string(name_) + " used while not loaded");
       run_.Note(name_ + (" " + what));
     }
     bool loaded = false, shown = false;
-    std::map<std::string, int> revealed;
+    std::set<std::string> revealed;
 
    protected:
     ScriptedRun& run_;
@@ -176,11 +177,7 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
       Expect(run_.game.loaded, "the title's picture needs the game window loaded");
       Use("Image1");
     }
-    void Reveal(TitlePart part) override {
-      const char* names[] = {"Image2", "Label1", "Command1"};
-      revealed[names[static_cast<int>(part)]] = run_.pass();
-      Use(names[static_cast<int>(part)]);
-    }
+    void Reveal(TitlePart part) override { ShowControl(std::array{"Image2", "Label1", "Command1"}[int(part)]); }
   };
 
   struct Certificate : Form, CertificateWindow {
@@ -192,9 +189,7 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
       Use("Label3 set");
     }
     void Reveal(CertificatePart part) override {
-      const char* names[] = {"Label1", "Label2", "Label3", "Command1"};
-      revealed[names[static_cast<int>(part)]] = run_.pass();
-      Use(names[static_cast<int>(part)]);
+      ShowControl(std::array{"Label1", "Label2", "Label3", "Command1"}[int(part)]);
     }
     std::string label3;
   };
