@@ -17,6 +17,10 @@ using namespace zupi;
 using namespace zupi::test;
 using Lines = std::vector<std::string>;
 
+// A failed comparison prints the strings: why a run stopped, a journal line.
+template <>
+char* QTest::toString(const std::string& text) { return qstrdup(text.c_str()); }
+
 namespace {
 
 // `n` journal lines from `first` on.
