@@ -21,10 +21,7 @@
 
 namespace {
 
-zupi::test::QtRun& TheRun() {
-  static zupi::test::QtRun run;
-  return run;
-}
+zupi::test::QtRun& TheRun() { static zupi::test::QtRun run; return run; }
 zupi::Forms& TheForms() { return TheRun().forms; }
 QWidget* Load(int form) { return TheRun().Load(form); }
 
@@ -115,11 +112,7 @@ class DesktopTest : public QObject {
     // A task bar may name the application; the captions must stay bare.
     QGuiApplication::setApplicationDisplayName("Grotzel");
   }
-  void cleanup() {
-    TheForms().UnloadForm1();
-    TheForms().UnloadForm2();
-    TheForms().UnloadForm3();
-  }
+  void cleanup() { TheForms().UnloadForm1(), TheForms().UnloadForm2(), TheForms().UnloadForm3(); }
 
   // The captions are the windows' titles alone. On X11 the window manager
   // shows _NET_WM_NAME (UTF-8), older ones WM_NAME; both must hold exactly

@@ -64,7 +64,12 @@ void CompareWithStored(QWidget* window, QString name) {
                        .arg(name, stored).arg(count).arg(off.x()).arg(off.y()).arg(off.width()).arg(off.height())));
 }
 
+// A key on the board, and the cell and running state it leaves.
+struct KeyRow { int key, modifiers; bool repeat; QPoint cell; bool running; };
+
 }  // namespace
+
+Q_DECLARE_METATYPE(KeyRow)
 
 class WindowsTest : public QObject {
   Q_OBJECT
@@ -100,29 +105,21 @@ class WindowsTest : public QObject {
   // value or neighbour collides with a game key ('%' is 37 in Qt, Home is
   // 36, Henkan 28) and Tab, which would move the focus, answer in place.
   void keysReachTheGameAsItsCodes_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("repeat");
-    QTest::addColumn<QPoint>("cell");
-    QTest::addColumn<bool>("running");
-    QTest::newRow("left") << int(Qt::Key_Left) << 0 << false << QPoint(4, 5) << true;
-    QTest::newRow("up") << int(Qt::Key_Up) << 0 << false << QPoint(5, 4) << true;
-    QTest::newRow("right") << int(Qt::Key_Right) << 0 << false << QPoint(6, 5) << true;
-    QTest::newRow("down") << int(Qt::Key_Down) << 0 << false << QPoint(5, 6) << true;
-    QTest::newRow("held right") << int(Qt::Key_Right) << 0 << true << QPoint(6, 5) << true;
-    QTest::newRow("keypad left") << int(Qt::Key_Left) << int(Qt::KeypadModifier) << false << QPoint(4, 5) << true;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << false << QPoint(5, 5) << false;
-    QTest::newRow("percent") << int(Qt::Key_Percent) << int(Qt::ShiftModifier) << false << QPoint(5, 5) << true;
-    QTest::newRow("home") << int(Qt::Key_Home) << 0 << false << QPoint(5, 5) << true;
-    QTest::newRow("henkan") << int(Qt::Key_Henkan) << 0 << false << QPoint(5, 5) << true;
-    QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << false << QPoint(5, 5) << true;
+    QTest::addColumn<KeyRow>("k");
+    QTest::newRow("left") << KeyRow{Qt::Key_Left, 0, false, {4, 5}, true};
+    QTest::newRow("up") << KeyRow{Qt::Key_Up, 0, false, {5, 4}, true};
+    QTest::newRow("right") << KeyRow{Qt::Key_Right, 0, false, {6, 5}, true};
+    QTest::newRow("down") << KeyRow{Qt::Key_Down, 0, false, {5, 6}, true};
+    QTest::newRow("held right") << KeyRow{Qt::Key_Right, 0, true, {6, 5}, true};
+    QTest::newRow("keypad left") << KeyRow{Qt::Key_Left, Qt::KeypadModifier, false, {4, 5}, true};
+    QTest::newRow("escape") << KeyRow{Qt::Key_Escape, 0, false, {5, 5}, false};
+    QTest::newRow("percent") << KeyRow{Qt::Key_Percent, Qt::ShiftModifier, false, {5, 5}, true};
+    QTest::newRow("home") << KeyRow{Qt::Key_Home, 0, false, {5, 5}, true};
+    QTest::newRow("henkan") << KeyRow{Qt::Key_Henkan, 0, false, {5, 5}, true};
+    QTest::newRow("tab") << KeyRow{Qt::Key_Tab, 0, false, {5, 5}, true};
   }
   void keysReachTheGameAsItsCodes() {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, repeat);
-    QFETCH(QPoint, cell);
-    QFETCH(bool, running);
+    QFETCH(KeyRow, k);
     std::vector<std::string> rows(10, std::string(20, '.'));
     rows[4][5] = rows[6][5] = '#';
     rows[5].replace(4, 3, "###");
@@ -134,15 +131,15 @@ class WindowsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(form));
     QWidget* board = Control<QWidget>(form, "Picture1");
     QCOMPARE(QApplication::focusWidget(), board);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), repeat);
+    QKeyEvent press(QEvent::KeyPress, k.key, Qt::KeyboardModifiers(k.modifiers), QString(), k.repeat);
     QApplication::sendEvent(board, &press);
-    QCOMPARE(QPoint(PosX, PosY), cell);
-    QCOMPARE(IsRunning, running);
+    QCOMPARE(QPoint(PosX, PosY), k.cell);
+    QCOMPARE(IsRunning, k.running);
     QCOMPARE(HitCount, Integer(0));
     QCOMPARE(speaker.played, std::vector<std::string>{"zupiwlk.wav"});
     QCOMPARE(QApplication::focusWidget(), board);
     QCOMPARE(Control<QWidget>(form, "imgZupiIcon")->pos(),
-             QPoint(TwipsToPixels(200 * cell.x()), TwipsToPixels(200 * cell.y())));
+             QPoint(TwipsToPixels(200 * k.cell.x()), TwipsToPixels(200 * k.cell.y())));
   }
 
   // The title and the certificate keep the game window loaded but hidden,
