@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -94,7 +95,18 @@ bool FormWindow::event(QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::WinIdChange || type == QEvent::Show || type == QEvent::WindowTitleChange)
     WriteCaptionProperty(*this);
+  // Qt's Wayland plugin, when it draws the frame itself, can drop what the
+  // controls painted before the surface was first shown (the first
+  // stage's message stays blank): every exposure paints them afresh.
+  if (type == QEvent::Show && windowHandle() != nullptr && QGuiApplication::platformName() == "wayland")
+    windowHandle()->installEventFilter(this);  // once: a second install replaces the first
   return handled;
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose)
+    for (QWidget* control : findChildren<QWidget*>()) control->update();
+  return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::Unload() {

@@ -9,9 +9,12 @@
 // bounded and names what it waited for.
 #include <QtTest>
 
+#include "tests/e2e/game_process.h"
 #include "tests/e2e/x11_probe.h"
 
+using e2e::Game;
 using e2e::TopWindow;
+using e2e::WaitFor;
 using e2e::X11Probe;
 
 namespace {
@@ -19,18 +22,6 @@ namespace {
 const QSize kTitleSize(402, 196);
 const QSize kGameSize(403, 244);
 const QPoint kButton(4080 / 15 + 10, 2400 / 15 + 10);  // inside the start button, black until it shows
-
-// Polls until `found` returns something or `ms` pass.
-template <typename F>
-auto WaitFor(F found, int ms = 10000) -> decltype(found()) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
-    if (auto w = found()) return w;
-    QTest::qWait(20);
-  }
-  return {};
-}
 
 // The game's window of that size: mapped (bare server) or managed.
 std::optional<TopWindow> Window(const X11Probe& x, QSize size, bool managed) {
@@ -49,23 +40,6 @@ bool Centred(const X11Probe& x, const TopWindow& w) {
   return std::abs(2 * frame.x() + frame.width() - screen.width()) <= 4 &&
          std::abs(2 * frame.y() + frame.height() - screen.height()) <= 4;
 }
-
-// The real program, started in an empty folder on the X server of $DISPLAY.
-struct Game {
-  Game() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.remove("WAYLAND_DISPLAY");
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(cwd.path());
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    sinceLaunch.start();
-    process.start(QString::fromLocal8Bit(qgetenv("GROTZEL_BINARY")), {});
-  }
-  QTemporaryDir cwd;
-  QProcess process;
-  QElapsedTimer sinceLaunch;
-};
 
 }  // namespace
 
@@ -108,9 +82,7 @@ class EndToEndTest : public QObject {
     QVERIFY2(!Window(x, kGameSize, false), "the game window is gone");
 
     x.requestClose(again->id);
-    QVERIFY2(game.process.waitForFinished(5000), "a close request ends the program within 5 s");
-    QCOMPARE(game.process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(game.process.exitCode(), 0);
+    QVERIFY2(game.EndsWithin(5000), "a close request ends the program with status 0 within 5 s");
   }
 
   void underAWindowManager() {
@@ -146,9 +118,7 @@ class EndToEndTest : public QObject {
     QVERIFY2(board, "Alt+S starts a game whose frame stands centred within 10 s");
 
     x.closeThroughManager(board->id);
-    QVERIFY2(game.process.waitForFinished(5000), "closing through the manager ends the program within 5 s");
-    QCOMPARE(game.process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(game.process.exitCode(), 0);
+    QVERIFY2(game.EndsWithin(5000), "closing through the manager ends the program with status 0 within 5 s");
   }
 
  private:

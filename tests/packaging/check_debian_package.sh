@@ -4,8 +4,9 @@
 # tag shown must find no error and no warning; unpacked, the program, its
 # sounds, icons, menu entry, AppStream file and manual page lie where
 # Debian's policy for games puts them and name each other; the program
-# answers --version without a display; no path of the build machine and no
-# time later than the changelog's is in the package.
+# answers --version without a display; it recommends Qt's Wayland plugin;
+# no path of the build machine and no time later than the changelog's is in
+# the package.
 # Usage: check_debian_package.sh <source tree> <scratch folder> <version> <sound>...
 set -u
 src=$(cd "$1" && pwd) scratch=$2 version=$3
@@ -22,6 +23,8 @@ DEB_BUILD_OPTIONS="parallel=$(nproc)" "$src/packaging/build-deb.sh" "$src" "$scr
 arch=$(dpkg --print-architecture)
 deb="$scratch/grotzel_${version}_$arch.deb"
 [ -f "$deb" ] || { echo "no $deb" >&2; exit 1; }
+# A Wayland desktop runs the game natively only with Qt's Wayland plugin.
+dpkg-deb -f "$deb" Recommends | grep -q 'qt6-wayland' || fail "the package does not recommend qt6-wayland"
 
 # Source and binaries, every tag shown. Errors and warnings fail, and so do
 # the hardening tags, which this lintian only reports as information.

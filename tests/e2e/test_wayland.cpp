@@ -1,0 +1,201 @@
+// The real program natively on a headless Wayland compositor (sway, under
+// tests/support/on-private-wayland) through Qt's Wayland plugin, as a
+// player on GNOME or Plasma meets it. Each row plays one game as far as
+// its phase and closes it there through the compositor: the program must
+// end at once with status 0, as Qt's plugin hands that close over as a
+// plain close(). On the way: the captions and app id of the title and the
+// game window; the stage message of 1-A, in the frame sway draws and in the
+// one Qt draws itself; and a game by keyboard: Alt+S once the start button
+// takes, a bump, the steps along the lit cave (read off the screen) to the
+// goal, the dark stage's message, Escape, GAME OVER and the title again.
+#include <QtTest>
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <deque>
+#include <map>
+
+#include "tests/e2e/game_process.h"
+
+using e2e::Game;
+using e2e::WaitFor;
+
+namespace {
+
+const QSize kTitleSize(402, 196);
+const QSize kGameSize(403, 244);
+const QPoint kButton(4080 / 15 + 10, 2400 / 15 + 10);  // in the title's start button, black until it shows
+const QRect kLabel2(8, 168, 129, 65);                   // the stage message
+const QPoint kLamp0(2422 / 15, 3127 / 15);
+enum Phase { kTitlePause, kTitle, kStage, kGoalWait, kGameOver, kTitleAgain };
+
+// What a tool prints, within 5 s.
+QByteArray Output(const QString& program, const QStringList& args) {
+  QProcess tool;
+  tool.start(program, args);
+  if (!tool.waitForFinished(5000)) tool.kill(), tool.waitForFinished();
+  return tool.readAllStandardOutput();
+}
+
+// Types wtype's `keys` on a virtual keyboard of their own; such a
+// keyboard's first press can be lost, so a Shift that does nothing leads.
+void Keys(const QStringList& keys) { Output("wtype", QStringList{"-k", "Shift_L", "-s", "60"} + keys); }
+
+// A window as sway shows it: caption, app id, and its client area on the
+// screen, whoever draws the frame around it.
+struct View {
+  QString name, appId;
+  QRect client;
+};
+
+QRect RectOf(const QJsonValue& r) { return {r["x"].toInt(), r["y"].toInt(), r["width"].toInt(), r["height"].toInt()}; }
+
+std::optional<View> Find(QSize client) {
+  std::optional<View> found;
+  std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
+    const QRect outer = RectOf(node["rect"]), surface = RectOf(node["window_rect"]);
+    // Qt's own frame lies inside the surface: as thick left, right and below.
+    const int side = (surface.width() - client.width()) / 2;
+    if (node.contains("app_id") && RectOf(node["geometry"]).size() == client)
+      found = View{node["name"].toString(), node["app_id"].toString(),
+                   QRect(outer.topLeft() + surface.topLeft() +
+                             QPoint(side, surface.height() - client.height() - side), client)};
+    for (const char* list : {"nodes", "floating_nodes"})
+      for (const QJsonValue& child : node[list].toArray()) walk(child.toObject());
+  };
+  walk(QJsonDocument::fromJson(Output("swaymsg", {"-t", "get_tree"})).object());
+  return found;
+}
+
+// What the client area of the window of that size shows now; sway may
+// still move a window that has just appeared.
+QImage Shot(QSize client) {
+  const std::optional<View> view = Find(client);
+  return view ? QImage::fromData(Output("grim", {"-t", "ppm", "-"}), "PPM").copy(view->client) : QImage();
+}
+
+// Black where there is no picture.
+QRgb Pixel(const QImage& shot, QPoint at) { return shot.valid(at) ? shot.pixel(at) : qRgb(0, 0, 0); }
+
+int WhitePixels(const QImage& shot, const QRect& box) {
+  int white = 0;
+  for (int y = box.top(); y <= box.bottom(); ++y)
+    for (int x = box.left(); x <= box.right(); ++x) white += qGray(Pixel(shot, {x, y})) > 200;
+  return white;
+}
+
+// Keys from the start cell to the goal of the lit cave on the screen, in
+// two parts: the second begins with a bump into rock.
+std::pair<QStringList, QStringList> KeysToTheGoal(const QImage& shot) {
+  const auto passage = [&](QPoint c) {  // sampled off the centre, where the icon never is
+    return c.x() >= 0 && c.x() < 20 && c.y() >= 0 && c.y() < 10 &&
+           qGray(Pixel(shot, {8 + (200 * c.x() + 150) / 15, 24 + (200 * c.y() + 150) / 15})) > 10;
+  };
+  const std::map<QString, QPoint> sides = {{"Left", {-1, 0}}, {"Right", {1, 0}}, {"Up", {0, -1}}, {"Down", {0, 1}}};
+  std::map<std::pair<int, int>, std::pair<QPoint, QString>> from;  // breadth first from (0, 5)
+  std::deque<QPoint> open{{0, 5}};
+  while (!open.empty() && open.front().x() != 19) {
+    const QPoint cell = open.front();
+    open.pop_front();
+    for (const auto& [key, step] : sides)
+      if (passage(cell + step) && cell + step != QPoint(0, 5) &&
+          from.emplace(std::pair(cell.x() + step.x(), cell.y() + step.y()), std::pair(cell, key)).second)
+        open.push_back(cell + step);
+  }
+  std::vector<std::pair<QPoint, QString>> path;  // each cell with the key that leaves it
+  for (QPoint cell = open.empty() ? QPoint(0, 5) : open.front(); cell != QPoint(0, 5);) {
+    const auto& [previous, key] = from[{cell.x(), cell.y()}];
+    path.insert(path.begin(), {previous, key});
+    cell = previous;
+  }
+  std::pair<QStringList, QStringList> keys;
+  QStringList* part = &keys.first;
+  for (const auto& [cell, key] : path) {
+    for (const auto& [side, step] : sides)
+      if (part == &keys.first && !passage(cell + step) && QRect(0, 0, 20, 10).contains(cell + step))
+        part = &keys.second, *part << "-k" << side << "-s" << "40";
+    *part << "-k" << key << "-s" << "40";
+  }
+  return keys;
+}
+
+}  // namespace
+
+class WaylandTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY2(qEnvironmentVariableIsSet("SWAYSOCK"), "needs sway (run under tests/support/on-private-wayland)");
+  }
+
+  void closedByTheCompositorInEveryPhase_data() {
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<QString>("border");
+    // Qt's frame first: sway cannot drop a rule, and a window that gets
+    // the two frames one after the other would hide a frame's own faults.
+    QTest::newRow("title pause, Qt's frame") << int(kTitlePause) << "csd";
+    QTest::newRow("stage, Qt's frame") << int(kStage) << "csd";
+    QTest::newRow("GAME OVER, Qt's frame") << int(kGameOver) << "csd";
+    QTest::newRow("title, sway's frame") << int(kTitle) << "normal";
+    QTest::newRow("goal wait, sway's frame") << int(kGoalWait) << "normal";
+    QTest::newRow("title again, sway's frame") << int(kTitleAgain) << "normal";
+  }
+  void closedByTheCompositorInEveryPhase() {
+    QFETCH(int, phase);
+    QFETCH(QString, border);
+    static QString frame;
+    if (border != frame) Output("swaymsg", {"for_window [app_id=grotzel] border " + (frame = border)});
+    Game game("wayland");
+    QVERIFY2(game.process.waitForStarted(), "the game starts");
+    auto title = WaitFor([] { return Find(kTitleSize); });
+    QVERIFY2(title, "the title window opens within 10 s");
+    QCOMPARE(title->name, QString("Grotzel"));
+    QCOMPARE(title->appId, QString("grotzel"));  // the desktop entry's name
+    if (phase > kTitlePause) {
+      QVERIFY2(WaitFor([&] { return Pixel(Shot(kTitleSize), kButton) != qRgb(0, 0, 0); }), "the start button shows");
+      if (phase > kTitle) Stage(phase);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    Output("swaymsg", {"[app_id=grotzel] kill"});
+    QVERIFY2(game.EndsWithin(5000), "the compositor's close ends the program with status 0 within 5 s");
+    qInfo("closed %lld ms after the compositor's close", clock.elapsed());
+  }
+
+ private:
+  // From the title on, up to `phase`.
+  void Stage(int phase) {
+    auto board = WaitFor([] {
+      Keys({"-M", "alt", "-k", "s", "-m", "alt"});
+      return WaitFor([] { return Find(kGameSize); }, 500);
+    });
+    QVERIFY2(board, "Alt+S starts a game within 10 s");
+    QCOMPARE(board->name, QString("Grotzel"));
+    QCOMPARE(board->appId, QString("grotzel"));
+    QImage shot;
+    QVERIFY2(WaitFor([&] { return WhitePixels(shot = Shot(kGameSize), kLabel2) > 30; }, 5000), "1-A's message shows");
+    if (phase == kStage) return;
+    const int litMessage = WhitePixels(shot, kLabel2);
+    std::pair<QStringList, QStringList> keys;
+    QVERIFY2(WaitFor([&] { return !(keys = KeysToTheGoal(Shot(kGameSize))).second.isEmpty(); }),
+             "the cave on the screen leads to the goal past rock");
+    const auto& [toTheBump, fromTheBump] = keys;
+    Keys(toTheBump);
+    Keys(fromTheBump.mid(0, 4));
+    QVERIFY2(WaitFor([&] { return qRed(Pixel(Shot(kGameSize), kLamp0)) > 200; }, 5000), "the bump turned a lamp red");
+    Keys(fromTheBump.mid(4));
+    if (phase == kGoalWait) return QTest::qWait(300);
+    QVERIFY2(WaitFor([&] { return WhitePixels(Shot(kGameSize), kLabel2) > litMessage * 3 / 2; }),
+             "the goal leads to 1-B, whose message is longer");
+    Keys({"-k", "Escape"});
+    if (phase == kGameOver) return QTest::qWait(500);
+    QVERIFY2(WaitFor([] { return !Find(kGameSize) && Find(kTitleSize); }), "after GAME OVER the title comes back");
+  }
+};
+
+QTEST_GUILESS_MAIN(WaylandTest)
+#include "test_wayland.moc"
