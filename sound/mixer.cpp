@@ -1,6 +1,5 @@
 // The mixer's thread and its device. SDL's audio device gives us a pull
-// callback on SDL's own thread and picks PulseAudio, PipeWire or plain ALSA,
-// whichever the machine has; the callback copies the one voice and fills
+// callback on SDL's own thread; the callback copies the one voice and fills
 // the rest with silence. Sounds are converted once to the device format
 // and kept for the session.
 #include "sound/mixer.h"
@@ -8,8 +7,10 @@
 #include <SDL2/SDL.h>
 #include <alsa/asoundlib.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -26,6 +27,7 @@ struct Mixer::Shared {
   bool stop = false;
   bool quit = false;
   bool done = false;
+  bool debug = false;  // SDL's and ALSA's messages go to stderr
   Loader loader;
 };
 
@@ -43,6 +45,15 @@ constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
 // until the next sound. Longer than the longest sound, short enough that a
 // player idling on the title costs nothing.
 constexpr auto kIdleClose = std::chrono::seconds(3);
+// A playing device calls back every period. Some of SDL's drivers (its
+// PipeWire one, ALSA through a sound server) never report a server that
+// restarted: the callback just stops, or the thread spins on errors. One
+// this long without a callback is taken for lost.
+constexpr auto kSilentCallback = std::chrono::milliseconds(800);
+// PulseAudio's protocol first, which PipeWire serves too and which carries
+// the stream's name and icon; PipeWire's own where only it runs; ALSA last.
+// A player's SDL_AUDIODRIVER wins.
+constexpr const char* kDrivers = "pulseaudio,pipewire,alsa";
 
 // SDL's audio subsystem is one per process: a mixer left stuck in a server
 // keeps it until the server wakes, and a newer mixer waits for that here.
@@ -55,7 +66,9 @@ std::mutex& SdlOwner() {
 
 // ALSA reports every failed open on stderr; without a sound card or server
 // that is a line for each retry, and a game has no console to show it on.
+// SDL's own log has the same use.
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+void QuietSdl(void*, int, SDL_LogPriority, const char*) {}
 
 // Converts a sound to the device's 16-bit stereo; empty if SDL cannot.
 Pcm ToDeviceFormat(const Wave& wave) {
@@ -76,6 +89,7 @@ Pcm ToDeviceFormat(const Wave& wave) {
 // The device and its one voice. Only the mixer's thread calls it.
 class Device {
  public:
+  explicit Device(bool debug) : debug_(debug) {}
   ~Device() { Close(); }
 
   bool IsOpen() const { return id_ != 0; }
@@ -84,7 +98,13 @@ class Device {
   void OpenIfDue() {
     if (IsOpen() || Clock::now() < nextTry_) return;
     if (!owner_.owns_lock()) owner_ = std::unique_lock(SdlOwner());
-    snd_lib_error_set_handler(&QuietAlsa);
+    if (!debug_) {
+      snd_lib_error_set_handler(&QuietAlsa);
+      SDL_LogSetOutputFunction(&QuietSdl, nullptr);
+    }
+    // A server that restarted may have moved: ALSA reads its setup afresh.
+    snd_config_update_free_global();
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);  // below the environment's
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
@@ -105,11 +125,17 @@ class Device {
       return;
     }
     retry_ = kFirstRetry;
+    lastFill_ = Clock::now().time_since_epoch().count();
     SDL_PauseAudioDevice(id_, 0);
   }
 
-  // True when the server went away under an open device.
-  bool Lost() const { return IsOpen() && SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED; }
+  // True when the server went away under an open device, or its callback
+  // has stopped coming.
+  bool Lost() const {
+    if (!IsOpen()) return false;
+    const Clock::time_point fill{Clock::duration(lastFill_.load())};
+    return SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED || Clock::now() - fill > kSilentCallback;
+  }
 
   // Closes the device but keeps SDL, so the next open is quick.
   void Rest() {
@@ -138,6 +164,7 @@ class Device {
  private:
   static void Fill(void* self, Uint8* out, int length) {
     auto& device = *static_cast<Device*>(self);
+    device.lastFill_ = Clock::now().time_since_epoch().count();
     std::size_t copied = 0;
     if (device.voice_ != nullptr) {
       copied = std::min(static_cast<std::size_t>(length), device.voice_->size() - device.position_);
@@ -148,7 +175,9 @@ class Device {
     std::memset(out + copied, 0, static_cast<std::size_t>(length) - copied);
   }
 
+  const bool debug_;
   SDL_AudioDeviceID id_ = 0;
+  std::atomic<Clock::rep> lastFill_{0};  // when the callback last ran
   std::unique_lock<std::mutex> owner_;
   Clock::time_point nextTry_{};
   Clock::duration retry_ = kFirstRetry;
@@ -159,7 +188,7 @@ class Device {
 // The thread's side: waits for requests and carries them out.
 class Worker {
  public:
-  explicit Worker(std::shared_ptr<Mixer::Shared> shared) : shared_(std::move(shared)) {}
+  explicit Worker(std::shared_ptr<Mixer::Shared> shared) : shared_(std::move(shared)), device_(shared_->debug) {}
 
   void Run() {
     OpenAfterStartUp();
@@ -229,6 +258,7 @@ class Worker {
 
 Mixer::Mixer(Loader loader) : shared_(std::make_shared<Shared>()) {
   shared_->loader = std::move(loader);
+  shared_->debug = std::getenv("GROTZEL_DEBUG") != nullptr;
   // The thread owns its share of the state, so it may outlive the mixer.
   std::thread([shared = shared_] { Worker(shared).Run(); }).detach();
 }

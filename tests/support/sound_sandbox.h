@@ -1,8 +1,10 @@
 // For tests of the real sound player. KeepAwayFromSoundServers and
 // ScratchDirectory keep a run silent and give each case an empty current
-// directory; PrivatePulse starts a PulseAudio server of the test's own,
-// whose only sink is a null sink, and MonitorRecorder listens to that sink
-// and counts the sounds that reach it, so a test hears what a player would.
+// directory; PrivatePulse starts a sound server of the test's own (PulseAudio,
+// or PipeWire with its Pulse server when GROTZEL_TEST_SOUND_SERVER is
+// "pipewire"), whose only sink is a null sink, and MonitorRecorder listens
+// to that sink and counts the sounds that reach it, so a test hears what a
+// player would.
 #pragma once
 
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,13 +53,31 @@ inline double SteadyNow() {
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-// A PulseAudio server in a scratch folder, with a null sink as its default
-// sink. PULSE_SERVER points at it while it lives (and at nothing after), so
-// this process, pactl, parec and any child program use it; SDL is kept to
-// its PulseAudio driver, so a desktop's PipeWire is not used instead.
+// The PipeWire desktop's three services on a D-Bus session of their own,
+// each ended when the shell is; a killed server's sockets go first, so
+// that the wait is for the new ones. The null sink is declared in the server's
+// own configuration, so that a restarted server has it again; the session
+// manager makes it the default.
+constexpr char kPipeWire[] =
+    "cd $XDG_RUNTIME_DIR; rm -f pipewire-0 bus; k='setpriv --pdeathsig KILL'; export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus;"
+    "$k dbus-daemon --session --nofork --address=$DBUS_SESSION_BUS_ADDRESS & $k pipewire &"
+    "until [ -S $XDG_RUNTIME_DIR/pipewire-0 ] && [ -S $XDG_RUNTIME_DIR/bus ]; do sleep 0.05; done; $k wireplumber & $k pipewire-pulse & wait";
+constexpr char kPipeWireNullSink[] =
+    "context.objects = [ { factory = adapter args = { factory.name = support.null-audio-sink"
+    " node.name = grotzel_null media.class = Audio/Sink audio.position = [ FL FR ] } } ]\n";
+
+// A sound server in a scratch folder, with a null sink as its default
+// sink, in a process group of its own. PULSE_SERVER points at it while it
+// lives (and at nothing after), so this process, pactl, parec and any
+// child program use it; SDL is kept to its PulseAudio driver, so a
+// desktop's PipeWire is not used instead, unless the test then chooses
+// SDL's PipeWire driver, which PIPEWIRE_RUNTIME_DIR points here.
 class PrivatePulse {
  public:
-  PrivatePulse() { Start(); }
+  PrivatePulse() {
+    qputenv("SDL_AUDIODRIVER", "pulseaudio");
+    Start();
+  }
   ~PrivatePulse() {
     Kill();
     qputenv("PULSE_SERVER", "unix:/nonexistent/grotzel-test-pulse");
@@ -66,35 +87,49 @@ class PrivatePulse {
 
   // True once the server answers.
   bool Start() {
-    const QString socket = dir_.filePath("native");
+    const bool pipewire = qgetenv("GROTZEL_TEST_SOUND_SERVER") == "pipewire";
+    const QString socket = dir_.filePath(pipewire ? "pulse/native" : "native");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", dir_.path());
-    env.insert("HOME", dir_.path());
+    for (const char* name : {"XDG_RUNTIME_DIR", "PIPEWIRE_RUNTIME_DIR", "XDG_CONFIG_HOME", "HOME"})
+      env.insert(name, dir_.path());
     env.remove("PULSE_SERVER");
     server_.setProcessEnvironment(env);
-    server_.setProgram("pulseaudio");
-    server_.setArguments({"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=false",
+    // Its own group, for Pause; gone with the test, even one that hangs.
+    server_.setChildProcessModifier([] { ::setsid(), ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    if (pipewire) {
+      QDir(dir_.path()).mkpath("pipewire/pipewire.conf.d");
+      QFile conf(dir_.filePath("pipewire/pipewire.conf.d/null-sink.conf"));
+      if (!conf.open(QIODevice::WriteOnly) || conf.write(kPipeWireNullSink) < 0) return false;
+      conf.close();
+      server_.setProgram("sh");
+      server_.setArguments({"-c", kPipeWire});
+    } else {
+      server_.setProgram("pulseaudio");
+      server_.setArguments({"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=false",
                           "--disable-shm=yes", "--log-target=stderr", "--log-level=error",
                           "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket,
                           "-L", "module-null-sink sink_name=grotzel_null"});
+    }
     server_.setStandardOutputFile(QProcess::nullDevice());
     server_.setStandardErrorFile(dir_.filePath("server.log"));
     server_.start();
     if (!server_.waitForStarted(5000)) return false;
-    qputenv("SDL_AUDIODRIVER", "pulseaudio");
+    qputenv("PIPEWIRE_RUNTIME_DIR", dir_.path().toLocal8Bit());
     qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
     for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
-      if (QFile::exists(socket) && Pactl({"info"}).contains("grotzel_null")) return true;
+      const QString info = Pactl({"info"});
+      if (QFile::exists(socket) && info.contains("grotzel_null") && (!pipewire || info.contains("PipeWire")))
+        return true;
       QThread::msleep(100);
     }
     return false;
   }
-  void Pause() { ::kill(static_cast<pid_t>(server_.processId()), SIGSTOP); }
-  void Resume() { ::kill(static_cast<pid_t>(server_.processId()), SIGCONT); }
+  void Pause() { Signal(SIGSTOP); }
+  void Resume() { Signal(SIGCONT); }
   void Kill() {
     if (server_.state() == QProcess::NotRunning) return;
     Resume();
-    server_.kill();
+    Signal(SIGKILL);
     server_.waitForFinished(5000);
   }
 
@@ -111,6 +146,8 @@ class PrivatePulse {
   }
 
  private:
+  void Signal(int signal) { ::kill(-static_cast<pid_t>(server_.processId()), signal); }
+
   QTemporaryDir dir_;
   QProcess server_;
 };
