@@ -91,33 +91,31 @@ int WhitePixels(const QImage& shot, const QRect& box) {
 // two parts: the second begins with a bump into rock.
 std::pair<QStringList, QStringList> KeysToTheGoal(const QImage& shot) {
   const auto passage = [&](QPoint c) {  // sampled off the centre, where the icon never is
-    return c.x() >= 0 && c.x() < 20 && c.y() >= 0 && c.y() < 10 &&
+    return QRect(0, 0, 20, 10).contains(c) &&
            qGray(Pixel(shot, {8 + (200 * c.x() + 150) / 15, 24 + (200 * c.y() + 150) / 15})) > 10;
   };
-  const std::map<QString, QPoint> sides = {{"Left", {-1, 0}}, {"Right", {1, 0}}, {"Up", {0, -1}}, {"Down", {0, 1}}};
-  std::map<std::pair<int, int>, std::pair<QPoint, QString>> from;  // breadth first from (0, 5)
+  const std::vector<std::pair<QString, QPoint>> sides = {
+      {"Left", {-1, 0}}, {"Right", {1, 0}}, {"Up", {0, -1}}, {"Down", {0, 1}}};
+  const auto id = [](QPoint c) { return c.x() * 10 + c.y(); };
+  std::map<int, int> from{{5, -1}};  // breadth first from (0, 5): the side each cell was reached by
   std::deque<QPoint> open{{0, 5}};
-  while (!open.empty() && open.front().x() != 19) {
-    const QPoint cell = open.front();
-    open.pop_front();
-    for (const auto& [key, step] : sides)
-      if (passage(cell + step) && cell + step != QPoint(0, 5) &&
-          from.emplace(std::pair(cell.x() + step.x(), cell.y() + step.y()), std::pair(cell, key)).second)
-        open.push_back(cell + step);
-  }
-  std::vector<std::pair<QPoint, QString>> path;  // each cell with the key that leaves it
-  for (QPoint cell = open.empty() ? QPoint(0, 5) : open.front(); cell != QPoint(0, 5);) {
-    const auto& [previous, key] = from[{cell.x(), cell.y()}];
-    path.insert(path.begin(), {previous, key});
-    cell = previous;
-  }
+  for (; !open.empty() && open.front().x() != 19; open.pop_front())
+    for (int side = 0; side < 4; ++side)
+      if (const QPoint next = open.front() + sides[side].second; passage(next) && from.emplace(id(next), side).second)
+        open.push_back(next);
+  std::vector<int> path;
+  for (QPoint cell = open.empty() ? QPoint(0, 5) : open.front(); from[id(cell)] >= 0;
+       cell -= sides[from[id(cell)]].second)
+    path.insert(path.begin(), from[id(cell)]);
   std::pair<QStringList, QStringList> keys;
   QStringList* part = &keys.first;
-  for (const auto& [cell, key] : path) {
-    for (const auto& [side, step] : sides)
-      if (part == &keys.first && !passage(cell + step) && QRect(0, 0, 20, 10).contains(cell + step))
-        part = &keys.second, *part << "-k" << side << "-s" << "40";
-    *part << "-k" << key << "-s" << "40";
+  QPoint cell(0, 5);
+  for (int side : path) {
+    for (const auto& [key, step] : sides)
+      if (part == &keys.first && QRect(0, 0, 20, 10).contains(cell + step) && !passage(cell + step))
+        part = &keys.second, *part << "-k" << key << "-s" << "40";
+    *part << "-k" << sides[side].first << "-s" << "40";
+    cell += sides[side].second;
   }
   return keys;
 }

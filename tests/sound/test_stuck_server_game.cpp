@@ -5,6 +5,7 @@
 // game started or in the middle of play.
 #include <QtTest>
 
+#include "tests/e2e/game_process.h"
 #include "tests/e2e/x11_probe.h"
 #include "tests/support/sound_sandbox.h"
 
@@ -13,20 +14,16 @@ using e2e::X11Probe;
 
 namespace {
 
-const QString kBinary = QString::fromLocal8Bit(qgetenv("GROTZEL_BINARY"));
 const QSize kTitleSize(402, 196);
 const QSize kGameSize(403, 244);
 
 // Polls for a mapped game window of that size for up to `ms`.
 std::optional<TopWindow> WaitForWindow(const X11Probe& x, QSize size, int ms = 10000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
+  return e2e::WaitFor([&]() -> std::optional<TopWindow> {
     for (const TopWindow& w : x.mappedWindows())
       if (w.title == "Grotzel" && w.geometry.size() == size) return w;
-    QTest::qWait(20);
-  }
-  return std::nullopt;
+    return std::nullopt;
+  }, ms);
 }
 
 }  // namespace
@@ -46,12 +43,8 @@ class StuckServerGameTest : public QObject {
     QVERIFY2(x.connected(), "needs an X server (run under tests/support/on-private-x)");
     zupi::test::PrivatePulse pulse;
     if (stuckBeforeStart) pulse.Pause();
-    QTemporaryDir cwd;
-    QProcess game;
-    game.setWorkingDirectory(cwd.path());
-    game.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-    game.start(kBinary, {});
-    QVERIFY(game.waitForStarted());
+    e2e::Game game;
+    QVERIFY(game.process.waitForStarted());
 
     // The title normally opens in well under a second; a wait on the
     // server used to hold it up for half a minute.
@@ -66,9 +59,7 @@ class StuckServerGameTest : public QObject {
     if (!stuckBeforeStart) pulse.Pause();
     for (int i = 0; i < 30; ++i) x.key(i % 2 ? "Down" : "Right");
     x.requestClose(board->id);
-    QVERIFY2(game.waitForFinished(5000), "a close request ends the program at once");
-    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(game.exitCode(), 0);
+    QVERIFY2(game.EndsWithin(5000), "a close request ends the program at once with status 0");
   }
 };
 

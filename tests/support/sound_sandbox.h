@@ -54,14 +54,15 @@ inline double SteadyNow() {
 }
 
 // The PipeWire desktop's three services on a D-Bus session of their own,
-// each ended when the shell is; a killed server's sockets go first, so
-// that the wait is for the new ones. The null sink is declared in the server's
+// each ended when the shell is; a killed server's sockets go first, so that
+// the wait is for the new ones. The null sink is declared in the server's
 // own configuration, so that a restarted server has it again; the session
 // manager makes it the default.
 constexpr char kPipeWire[] =
-    "cd $XDG_RUNTIME_DIR; rm -f pipewire-0 bus; k='setpriv --pdeathsig KILL'; export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus;"
+    "cd $XDG_RUNTIME_DIR; rm -f pipewire-0 bus; k='setpriv --pdeathsig KILL';"
+    "export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus;"
     "$k dbus-daemon --session --nofork --address=$DBUS_SESSION_BUS_ADDRESS & $k pipewire &"
-    "until [ -S $XDG_RUNTIME_DIR/pipewire-0 ] && [ -S $XDG_RUNTIME_DIR/bus ]; do sleep 0.05; done; $k wireplumber & $k pipewire-pulse & wait";
+    "until [ -S pipewire-0 ] && [ -S bus ]; do sleep 0.05; done; $k wireplumber & $k pipewire-pulse & wait";
 constexpr char kPipeWireNullSink[] =
     "context.objects = [ { factory = adapter args = { factory.name = support.null-audio-sink"
     " node.name = grotzel_null media.class = Audio/Sink audio.position = [ FL FR ] } } ]\n";
