@@ -8,21 +8,28 @@
 # are announced; a dark stage's cells tell their place and nothing more.
 # Every wait has its own bound and says what it waited for, and whatever
 # the test starts dies with it, even when it is killed outright.
+import contextlib
 import ctypes
 import os
 import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from collections import deque
 
-import gi
+# SIGTERM and the whole test's bound go to a thread of their own (guard): a
+# call into a bus that never answers blocks this one. Blocked before any
+# thread starts, so that none takes it.
+signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM})
+import gi  # noqa: E402
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 WAIT = 15  # seconds for each thing awaited, far below the test's timeout
+LIMIT = 80  # seconds for the whole test, below its timeout
 KEYS = {"up": 0xFF52, "down": 0xFF54, "left": 0xFF51, "right": 0xFF53, "Return": 0xFF0D}
 SIDES = {"up": (0, -1), "down": (0, 1), "left": (-1, 0), "right": (1, 0)}
 START = (0, 5)
@@ -44,32 +51,25 @@ prctl = ctypes.CDLL(None).prctl
 def start(argv, **options):
     # A group of its own, so what it starts in turn can be killed with it,
     # and killed by the kernel should this script die first.
-    child = subprocess.Popen(argv, start_new_session=True,
-                             preexec_fn=lambda: prctl(1, signal.SIGKILL), **options)
+    child = subprocess.Popen(argv, start_new_session=True, preexec_fn=lambda: (
+        signal.pthread_sigmask(signal.SIG_UNBLOCK, {signal.SIGTERM}), prctl(1, signal.SIGKILL)), **options)
     children.append(child)
     return child
 
 
-def read_line(fd, what):
-    data, deadline = b"", time.monotonic() + WAIT
-    while not data.endswith(b"\n"):
-        check(time.monotonic() < deadline, "timed out waiting for " + what)
-        time.sleep(0.01)
-        os.set_blocking(fd, False)
-        try:
-            data += os.read(fd, 256)
-        except BlockingIOError:
-            pass
-    return data.decode().strip()
-
-
 def started(argv, what):
-    """Starts `argv`, which prints one line on the file descriptor it is
-    given as its last argument; returns that line."""
+    """Starts `argv`, which prints a line on the descriptor its last argument ends in; returns it."""
     out, into = os.pipe()
     start(argv[:-1] + [argv[-1] + str(into)], pass_fds=[into], stderr=subprocess.DEVNULL)
     os.close(into)
-    return read_line(out, what)
+    os.set_blocking(out, False)
+    data = bytearray()
+
+    def line():
+        with contextlib.suppress(BlockingIOError):
+            data.extend(os.read(out, 256))
+        return data.endswith(b"\n") and data.decode().strip()
+    return until(what, line)
 
 
 def private_session():
@@ -77,12 +77,14 @@ def private_session():
     os.environ["DISPLAY"] = ":" + started(["Xvfb", "-nolisten", "tcp", "-displayfd", ""], "Xvfb to start")
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = started(
         ["dbus-daemon", "--session", "--nofork", "--print-address="], "the D-Bus session to start")
-    bus = Gio.DBusConnection.new_for_address_sync(
-        os.environ["DBUS_SESSION_BUS_ADDRESS"],
-        Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
-    try:  # starts the bus's launcher
-        bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                      GLib.VariantType("(s)"), 0, WAIT * 1000)
+    flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
+    bus = Gio.DBusConnection.new_for_address_sync(os.environ["DBUS_SESSION_BUS_ADDRESS"], flags)
+    try:  # starts the bus's launcher; Atspi.init() would wait for ever on a bus that never answers
+        address = bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                                GLib.VariantType("(s)"), 0, WAIT * 1000).unpack()[0]
+        answer = []
+        Gio.DBusConnection.new_for_address(address, flags, None, None, lambda _, result: answer.append(result))
+        Gio.DBusConnection.new_for_address_finish(until("the accessibility bus", lambda: answer and answer[0]))
     except GLib.Error as error:
         raise Failure("no accessibility bus (at-spi2-core): " + error.message)
     Atspi.init()
@@ -101,20 +103,27 @@ def heard(event):
         pass
 
 
-def expect(what, match, since=None):
-    """The first event from `since` (the last one expected) on that matches."""
-    global cursor
-    deadline, at = time.monotonic() + WAIT, cursor if since is None else since
-    while True:
-        for i in range(at, len(events)):
-            if match(events[i]):
-                cursor = max(cursor, i + 1)
-                return events[i]
-        at = len(events)
-        check(game.poll() is None, "the game ended while waiting for " + what)
+def until(what, ready):
+    """Pumps GLib's events until `ready()` gives something; returns it."""
+    deadline = time.monotonic() + WAIT
+    while not (found := ready()):
         check(time.monotonic() < deadline, "timed out waiting for " + what)
         GLib.MainContext.default().iteration(False)
         time.sleep(0.005)
+    return found
+
+
+def expect(what, match, since=None):
+    """The first event from `since` (the last one expected) on that matches."""
+    global cursor
+    at = cursor if since is None else since
+
+    def first():
+        check(game.poll() is None, "the game ended while waiting for " + what)
+        return next((i + 1 for i in range(at, len(events)) if match(events[i])), None)
+    found = until(what, first)
+    cursor = max(cursor, found)
+    return events[found - 1]
 
 
 def focus(role, name):
@@ -135,13 +144,9 @@ def place(cell):
 
 def unnamed_showing(node):
     """Roles of the objects under `node` that show without a name."""
-    found = []
-    for i in range(node.get_child_count()):
-        child = node.get_child_at_index(i)
-        if child.get_state_set().contains(Atspi.StateType.SHOWING) and not child.get_name():
-            found.append(child.get_role_name())
-        found += unnamed_showing(child)
-    return found
+    kids = [node.get_child_at_index(i) for i in range(node.get_child_count())]
+    return [kid.get_role_name() for kid in kids if kid.get_state_set().contains(Atspi.StateType.SHOWING)
+            and not kid.get_name()] + [role for kid in kids for role in unnamed_showing(kid)]
 
 
 def route(passage, start, arrive):
@@ -162,6 +167,12 @@ def route(passage, start, arrive):
                 came[near] = (cell, key)
                 todo.append(near)
     raise Failure("no cell in the lit cave's names that the test could walk to")
+
+
+def into_rock(passage, cell):
+    """The keys that bump from `cell`: into rock, not off the board."""
+    return [key for key, (dx, dy) in SIDES.items()
+            if (cell[0] + dx, cell[1] + dy) not in passage and cell[0] + dx >= 0 and 0 <= cell[1] + dy <= 9]
 
 
 def walk(keys, at, dark):
@@ -201,12 +212,9 @@ def play():
     passage = {cell for cell, name in names.items() if not name.endswith("、岩")}
     check(all(names[c].startswith(place(c)) for c in names), "every cell is named by its place")
     # The nearest cell beside rock, off the start and the goal, for the bumps.
-    beside = route(passage, START, lambda c: c != START and c[0] < 19 and any(
-        (c[0] + dx, c[1] + dy) not in passage and 0 <= c[0] + dx and 0 <= c[1] + dy <= 9
-        for dx, dy in SIDES.values()))
+    beside = route(passage, START, lambda c: c != START and c[0] < 19 and into_rock(passage, c))
     spot = walk(beside, START, dark=False)
-    into = next(k for k, (dx, dy) in SIDES.items() if (spot[0] + dx, spot[1] + dy) not in passage
-                and 0 <= spot[0] + dx and 0 <= spot[1] + dy <= 9)
+    into = into_rock(passage, spot)[0]
     press(into)
     expect("the bump announced with two lamps left", said("ライフ 残り 2"))
     walk(route(passage, spot, lambda c: c[0] == 19), spot, dark=False)
@@ -224,8 +232,8 @@ def play():
 
 
 def main():
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("test_screen_reader: stopped"))
     prctl(36, 1)  # PR_SET_CHILD_SUBREAPER: what our children start is reaped here
+    threading.Thread(target=guard, daemon=True).start()
     try:
         private_session()
         play()
@@ -235,23 +243,26 @@ def main():
         print("test_screen_reader: FAIL:", failure, file=sys.stderr)
         return 1
     finally:
-        for child in children:
-            try:
-                os.killpg(child.pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-        reap()
+        end_all()
 
 
-def reap():
-    """Waits a moment for every process that died, ours and those they started."""
+def guard():
+    stopped = signal.sigtimedwait({signal.SIGTERM}, LIMIT)
+    print("test_screen_reader: FAIL:", "stopped" if stopped else "no end within %d s" % LIMIT, file=sys.stderr)
+    end_all()
+    os._exit(1)
+
+
+def end_all():
+    """Kills what we started, and reaps it and what it started in turn."""
+    for child in children:
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(child.pid, signal.SIGKILL)
     deadline = time.monotonic() + 5
-    while time.monotonic() < deadline:
-        try:
+    with contextlib.suppress(ChildProcessError):  # none left
+        while time.monotonic() < deadline:
             if os.waitpid(-1, os.WNOHANG) == (0, 0):
                 time.sleep(0.01)
-        except ChildProcessError:
-            return
 
 
 if __name__ == "__main__":
