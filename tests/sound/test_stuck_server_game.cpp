@@ -42,6 +42,8 @@ class StuckServerGameTest : public QObject {
     X11Probe x;
     QVERIFY2(x.connected(), "needs an X server (run under tests/support/on-private-x)");
     zupi::test::PrivatePulse pulse;
+    // Before Pause: with no server its process id is 0, and SIGSTOP to 0 stops this test.
+    QVERIFY2(pulse.Pactl({"info"}).contains("grotzel_null"), "needs pulseaudio (scripts/install-deps installs it)");
     if (stuckBeforeStart) pulse.Pause();
     e2e::Game game;
     QVERIFY(game.process.waitForStarted());
