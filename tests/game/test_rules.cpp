@@ -240,21 +240,6 @@ class RulesTest : public QObject {
     }
     for (int y = top; y <= bottom; ++y) QVERIFY2(rowsUsed[y] > 0, "every allowed row is reached");
   }
-
-  // A draw of 1.0 would walk off the thresholds; draws carry 24 bits.
-  void drawsStayBelowOne() {
-    Random random(1);
-    double sum = 0;
-    const int n = 1 << 22;
-    float highest = 0.0f;
-    for (int i = 0; i < n; ++i) {
-      const float r = random.Next();
-      if (r < 0.0f || r * 16777216.0f != std::floor(r * 16777216.0f)) QFAIL("not a 24-bit draw in [0, 1)");
-      highest = std::max(highest, r), sum += r;
-    }
-    QVERIFY(highest < 1.0f && highest > 0.9999f);
-    QVERIFY(std::abs(sum / n - 0.5) < 0.001);
-  }
 };
 
 QTEST_APPLESS_MAIN(RulesTest)

@@ -43,7 +43,7 @@ class StuckServerGameTest : public QObject {
     QVERIFY2(x.connected(), "needs an X server (run under tests/support/on-private-x)");
     zupi::test::PrivatePulse pulse;
     // Before Pause: with no server its process id is 0, and SIGSTOP to 0 stops this test.
-    QVERIFY2(pulse.Pactl({"info"}).contains("grotzel_null"), "needs pulseaudio (scripts/install-deps installs it)");
+    QVERIFY2(pulse.Pactl({"info"}).contains("grotzel_null"), "needs its sound server (scripts/install-deps installs it)");
     if (stuckBeforeStart) pulse.Pause();
     e2e::Game game;
     QVERIFY(game.process.waitForStarted());
