@@ -25,6 +25,10 @@ void Quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
 
 int main(int argc, char* argv[]) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Without a session bus, D-Bus would start one for the bench's X display
+  // that outlives it; the programs it launches inherit this too.
+  if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/grotzel-bench-bus");
   qInstallMessageHandler(Quiet);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
