@@ -6,6 +6,17 @@
 #include "screens/form3.h"
 
 namespace zupi {
+namespace {
+
+// Closes the window by code, which the close rule lets pass, then
+// destroys it.
+template <typename Form>
+void UnloadForm(std::unique_ptr<Form>& form) {
+  if (form) form->Unload();
+  form.reset();
+}
+
+}  // namespace
 
 Forms::Forms(EventSource& events, WaveOutput& sound, RandomSequence& random)
     : host_{events, sound, random} {}
@@ -17,29 +28,20 @@ GameWindow& Forms::LoadForm1() {
   return *form1_;
 }
 
-void Forms::UnloadForm1() {
-  if (form1_) form1_->Unload();
-  form1_.reset();
-}
+void Forms::UnloadForm1() { UnloadForm(form1_); }
 
 CertificateWindow& Forms::LoadForm2() {
   if (!form2_) form2_ = std::make_unique<Form2>(host_);
   return *form2_;
 }
 
-void Forms::UnloadForm2() {
-  if (form2_) form2_->Unload();
-  form2_.reset();
-}
+void Forms::UnloadForm2() { UnloadForm(form2_); }
 
 TitleWindow& Forms::LoadForm3() {
   if (!form3_) form3_ = std::make_unique<Form3>(host_, form1_ ? form1_->ZupiSource(kZupiNormal) : QPixmap());
   return *form3_;
 }
 
-void Forms::UnloadForm3() {
-  if (form3_) form3_->Unload();
-  form3_.reset();
-}
+void Forms::UnloadForm3() { UnloadForm(form3_); }
 
 }  // namespace zupi
