@@ -4,6 +4,9 @@
 #   make install    builds only the game, in build-install/, and installs it
 #                   into $(DESTDIR)$(PREFIX); make uninstall removes it again
 #   make package    builds the Debian package into build/
+#   make test-debian RELEASE=trixie
+#                   the same `make test` in a minimal Debian of that release
+#                   (bookworm, trixie, sid), made once and cached
 BUILD ?= build
 INSTALL_BUILD ?= build-install
 JOBS ?= $(shell nproc)
@@ -11,7 +14,7 @@ PREFIX ?= /usr/local
 MAKEFLAGS += --no-print-directory
 
 .PHONY: run test bench deps build-deps package-deps build clean package install \
-        uninstall screenshots soak sanitize
+        uninstall screenshots soak sanitize test-debian
 
 deps:
 	@./scripts/install-deps
@@ -41,6 +44,10 @@ run: build-deps
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure --timeout 900 -j $(JOBS)
+
+RELEASE ?= trixie
+test-debian:
+	@./scripts/in-debian $(RELEASE) make test
 
 bench: build
 	@$(BUILD)/bench/grotzel_bench
