@@ -100,6 +100,15 @@ bool FormWindow::event(QEvent* event) {
   // stage's message stays blank): every exposure paints them afresh.
   if (type == QEvent::Show && windowHandle() != nullptr && QGuiApplication::platformName() == "wayland")
     windowHandle()->installEventFilter(this);  // once: a second install replaces the first
+  // Newer Qt Wayland plugins (6.8 on) take a compositor's size for the window
+  // with Qt's frame even below the fixed size: a compositor that turns on
+  // Qt's frame on a shown window (sway's `border csd`) sends the size the
+  // window had without it, and the frame then cuts the title's start button
+  // off. Ask for the fixed size again; the compositor follows a floating
+  // window's own size.
+  if (type == QEvent::Resize && minimumSize() == maximumSize() && size() != minimumSize() &&
+      QGuiApplication::platformName() == "wayland")
+    resize(minimumSize());
   return handled;
 }
 

@@ -44,11 +44,13 @@ QByteArray Output(const QString& program, const QStringList& args) {
 // keyboard's first press can be lost, so a Shift that does nothing leads.
 void Keys(const QStringList& keys) { Output("wtype", QStringList{"-k", "Shift_L", "-s", "60"} + keys); }
 
-// A window as sway shows it: caption, app id, and its client area on the
-// screen, whoever draws the frame around it.
+// A window as sway shows it: caption, app id, its client area on the
+// screen, whoever draws the frame around it, and whether the window holds
+// all of that area.
 struct View {
   QString name, appId;
   QRect client;
+  bool whole;
 };
 
 QRect RectOf(const QJsonValue& r) { return {r["x"].toInt(), r["y"].toInt(), r["width"].toInt(), r["height"].toInt()}; }
@@ -57,12 +59,14 @@ std::optional<View> Find(QSize client) {
   std::optional<View> found;
   std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
     const QRect outer = RectOf(node["rect"]), surface = RectOf(node["window_rect"]);
-    // Qt's own frame lies inside the surface: as thick left, right and below.
-    const int side = (surface.width() - client.width()) / 2;
+    // Sway's frame lies outside the surface. Qt's own lies inside: as thick
+    // left, right and below, with its title bar on top; a window that kept
+    // its size when Qt's frame came in cuts the client area short.
+    const int side = (surface.width() - client.width()) / 2, top = surface.height() - client.height() - side;
+    const bool whole = node["border"].toString() == "csd" ? side >= 0 && top > side : surface.size() == client;
     if (node.contains("app_id") && RectOf(node["geometry"]).size() == client)
       found = View{node["name"].toString(), node["app_id"].toString(),
-                   QRect(outer.topLeft() + surface.topLeft() +
-                             QPoint(side, surface.height() - client.height() - side), client)};
+                   QRect(outer.topLeft() + surface.topLeft() + QPoint(side, top), client), whole};
     for (const char* list : {"nodes", "floating_nodes"})
       for (const QJsonValue& child : node[list].toArray()) walk(child.toObject());
   };
@@ -70,11 +74,13 @@ std::optional<View> Find(QSize client) {
   return found;
 }
 
-// What the client area of the window of that size shows now; sway may
-// still move a window that has just appeared.
+// What the client area of the window of that size shows now, nothing while
+// the window cuts it short; sway may still move a window that has just
+// appeared.
 QImage Shot(QSize client) {
   const std::optional<View> view = Find(client);
-  return view ? QImage::fromData(Output("grim", {"-t", "ppm", "-"}), "PPM").copy(view->client) : QImage();
+  return view && view->whole ? QImage::fromData(Output("grim", {"-t", "ppm", "-"}), "PPM").copy(view->client)
+                             : QImage();
 }
 
 // Black where there is no picture.
@@ -153,6 +159,8 @@ class WaylandTest : public QObject {
     QVERIFY2(title, "the title window opens within 10 s");
     QCOMPARE(title->name, QString("Grotzel"));
     QCOMPARE(title->appId, QString("grotzel"));  // the desktop entry's name
+    QVERIFY2(WaitFor([] { return Find(kTitleSize).value_or(View{}).whole; }),
+             "the title window holds its whole client area within 10 s");
     if (phase > kTitlePause) {
       QVERIFY2(WaitFor([&] { return Pixel(Shot(kTitleSize), kButton) != qRgb(0, 0, 0); }), "the start button shows");
       if (phase > kTitle) Stage(phase);
@@ -174,6 +182,8 @@ class WaylandTest : public QObject {
     QVERIFY2(board, "Alt+S starts a game within 10 s");
     QCOMPARE(board->name, QString("Grotzel"));
     QCOMPARE(board->appId, QString("grotzel"));
+    QVERIFY2(WaitFor([] { return Find(kGameSize).value_or(View{}).whole; }),
+             "the game window holds its whole client area within 10 s");
     QImage shot;
     QVERIFY2(WaitFor([&] { return WhitePixels(shot = Shot(kGameSize), kLabel2) > 30; }, 5000), "1-A's message shows");
     if (phase == kStage) return;
