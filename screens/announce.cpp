@@ -1,6 +1,9 @@
-// How an announcement reaches a screen reader. Qt before 6.8 has no
-// announcement event; what Orca and the other AT-SPI readers speak instead
-// is an object with the notification role that turns up showing, with the
+// How an announcement reaches a screen reader. From Qt 6.8 on, Qt's own
+// announcement event, sent from the window: Orca 48 and later speak it
+// (and speak the last bump and GAME OVER, which come together, only
+// because the window is a frame; see accessibility.cpp). Qt before 6.8 has
+// no such event; what Orca and the other AT-SPI readers speak instead is an
+// object with the notification role that turns up showing, with the
 // message as its name. Here that object is a child widget of no size,
 // which never paints and takes neither the focus nor the mouse. Such
 // widgets are made only while assistive technology listens, so a game

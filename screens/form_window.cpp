@@ -46,6 +46,10 @@ class BackgroundPainter : public QObject {
 }  // namespace
 
 void SetUpForm(QWidget* form, const FormStyle& style) {
+  // First: Qt 6.8 asks for the window's accessible interface as soon as
+  // the caption is set, even with no screen reader, and keeps what it got
+  // for the window's life, so the windows' own must be known by then.
+  InstallAccessibility();
   // The flags are spelled out, so no maximise button appears whatever the
   // window manager would add by default.
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -57,7 +61,6 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
   form->setWindowIcon(QIcon(LoadPicture(Picture::ProgramIcon)));
 
   form->installEventFilter(new BackgroundPainter(form, style.background));
-  InstallAccessibility();  // before a screen reader first asks about a window
 }
 
 void CenterForm(QWidget& window) {

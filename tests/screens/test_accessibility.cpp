@@ -92,8 +92,8 @@ class AccessibilityTest : public QObject {
     QCOMPARE(form->findChildren<QObject*>().size(), children);
   }
 
-  // Shown, the start and OK buttons take the focus, so Space presses them;
-  // the OK button reads the certificate text with it.
+  // Shown, the start and OK buttons take the focus, as a reader sees it too,
+  // so Space presses them; the OK button reads the certificate text with it.
   void revealedButtonsTakeTheFocus() {
     auto& certificate = dynamic_cast<Form2&>(run->forms.LoadForm2());
     certificate.Show();
@@ -102,6 +102,7 @@ class AccessibilityTest : public QObject {
     certificate.Reveal(zupi::CertificatePart::Command1);
     auto* ok = Control<QPushButton>(&certificate, "Command1");
     QCOMPARE(QApplication::focusWidget(), ok);
+    QVERIFY(QAccessible::queryAccessibleInterface(ok)->state().focused);
     QCOMPARE(ok->accessibleDescription(), QStringLiteral("あなたは10面まで\nおめでとう!"));
     zupi::IsRunning = true;
     QTest::keyClick(ok, Qt::Key_Space);
