@@ -2,7 +2,7 @@
 # Builds the Debian package the Debian way, dpkg-buildpackage -b -us -uc,
 # in a fresh copy of the source tree, so that the build leaves nothing in the
 # tree and everything it makes (.deb, -dbgsym .deb, .buildinfo, .changes)
-# lands in one folder.
+# lands in one folder, the same bytes whenever and wherever it is built.
 # Usage: build-deb.sh <source tree> <output folder> [--with-source]
 # --with-source builds the source package too, for lintian to check.
 set -eu
@@ -18,6 +18,10 @@ mkdir "$tree"
 # Build folders and version control stay behind.
 (cd "$src" && tar --exclude-vcs --exclude='./build*' --exclude='./obj-*' \
     --exclude='./.cache' -cf - .) | tar -xf - -C "$tree"
+# Every file dated to the changelog entry: a checkout's dates tell when it
+# was made, not what it holds, and the package keeps those of its files
+# that are older than the entry (the icons, the copyright file).
+find "$tree" -exec touch -h -d "@$(dpkg-parsechangelog -l "$src/debian/changelog" -S Timestamp)" {} +
 cd "$tree"
 # shellcheck disable=SC2086
 dpkg-buildpackage $what -us -uc

@@ -6,7 +6,7 @@
 # Debian's policy for games puts them and name each other; the program
 # answers --version without a display; it recommends Qt's Wayland plugin;
 # no path of the build machine and no time later than the changelog's is in
-# the package.
+# the package, and a second build from elsewhere gives the same bytes.
 # Usage: check_debian_package.sh <source tree> <scratch folder> <version> <sound>...
 set -u
 src=$(cd "$1" && pwd) scratch=$2 version=$3
@@ -75,4 +75,20 @@ readelf -d usr/games/grotzel | grep -Eq 'FLAGS.*BIND_NOW' || fail "the program d
 epoch=$(date -d "$(dpkg-parsechangelog -l "$src/debian/changelog" -S Date)" +%s)
 late=$(find . -newermt "@$epoch" | head -3)
 [ -z "$late" ] || fail "files dated after the changelog entry: $late"
+
+# And the same bytes again: the tree copied to another folder, its files
+# dated otherwise (earlier, so make sees no clock skew), built under another
+# umask and time zone, makes the same packages, the debug symbols too.
+again="$scratch/again/from/elsewhere"
+mkdir -p "$again/tree"
+(cd "$src" && tar --exclude-vcs --exclude='./build*' --exclude='./obj-*' \
+    --exclude='./.cache' -cf - .) | tar -xf - -C "$again/tree"
+find "$again/tree" -exec touch -h -d '2020-02-02 02:02 UTC' {} +
+(umask 077 && TZ=Asia/Tokyo DEB_BUILD_OPTIONS="parallel=$(nproc)" \
+    "$again/tree/packaging/build-deb.sh" "$again/tree" "$again/out") \
+    >"$scratch/build-again.log" 2>&1 || { tail -40 "$scratch/build-again.log" >&2; exit 1; }
+for first in "$scratch"/*.deb; do
+    cmp -s "$first" "$again/out/${first##*/}" ||
+        fail "a second build makes another ${first##*/}"
+done
 exit $status
