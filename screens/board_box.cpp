@@ -64,11 +64,6 @@ void BoardBox::fillBox(int x1, int y1, int x2, int y2, const QColor& colour) {
   update();
 }
 
-const QImage& BoardBox::drawing() {
-  ensureDrawing();
-  return drawing_;
-}
-
 // Twips to a layout pixel first, then to the device: the edge lands where
 // the same position does for the board's child controls.
 int BoardBox::deviceEdge(int twips) const {

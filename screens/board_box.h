@@ -31,9 +31,6 @@ class BoardBox : public QWidget {
   void fillBox(int x1, int y1, int x2, int y2);
   void fillBox(int x1, int y1, int x2, int y2, const QColor& colour);
 
-  // The drawing in device pixels (its devicePixelRatio set), for checks.
-  const QImage& drawing();
-
  signals:
   // Every key press on the board, auto-repeat included, as the game's code
   // (player/move_by_key.h): Escape, an arrow, or any other key.
