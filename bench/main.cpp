@@ -1,12 +1,15 @@
 // The benchmark program behind `make bench`: runs every measure in turn and
-// prints one table of medians, references, ratios and targets. The windows
+// prints one table of medians, references, ratios and targets; given words
+// (`grotzel_bench cave keys`), only the measures of those names. The windows
 // live on the offscreen platform unless QT_QPA_PLATFORM says otherwise; the
 // start-up measure brings its own Xvfb. Started with --peak-memory it is the
 // child process of the memory measure instead.
 #include <QApplication>
 #include <QByteArray>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "bench/measures.h"
@@ -20,6 +23,11 @@ void Quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtFatalMsg || qEnvironmentVariableIsSet("GROTZEL_DEBUG"))
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
+
+struct Measure {
+  const char* name;
+  std::vector<bench::Row> (*run)(bench::Notes&);
+};
 
 }  // namespace
 
@@ -35,20 +43,32 @@ int main(int argc, char* argv[]) {
   zupi::InstallFontSubstitutes();  // as the game does
   if (argc > 1 && std::strcmp(argv[1], "--peak-memory") == 0) return bench::RunPeakMemoryChild();
 
-  std::printf("Grotzel benchmarks (%s build, %s platform); about half a minute.\n\n", GROTZEL_BUILD_TYPE,
-              qPrintable(QApplication::platformName()));
-  std::fflush(stdout);
+  std::vector<Measure> measures = {
+      {"cave", bench::MeasureMakeCave}, {"candle", bench::MeasureCandleTick}, {"keys", bench::MeasureKeyToPaint},
+      {"cpu", bench::MeasureWaitCpu}, {"memory", bench::MeasurePeakMemory}, {"sound", bench::MeasureSound}};
   bench::Notes notes;
-  std::vector<bench::Row> rows;
-  std::vector measures = {bench::MeasureMakeCave, bench::MeasureCandleTick, bench::MeasureKeyToPaint,
-                          bench::MeasureWaitCpu, bench::MeasurePeakMemory, bench::MeasureSound};
 #ifdef GROTZEL_X11  // the start-up is timed on an X server
-  measures.push_back(bench::MeasureStartUp);
+  measures.push_back({"start-up", bench::MeasureStartUp});
 #else
   notes.push_back("start-up: not measured, the benchmarks were built without Xlib and XTest.");
 #endif
-  for (auto measure : measures) {
-    for (bench::Row& row : measure(notes)) rows.push_back(std::move(row));
+  std::vector<std::string> chosen(argv + 1, argv + argc);
+  for (const std::string& word : chosen) {
+    if (std::none_of(measures.begin(), measures.end(), [&](const Measure& m) { return word == m.name; })) {
+      std::string names;
+      for (const Measure& m : measures) names += std::string(" ") + m.name;
+      std::fprintf(stderr, "usage: grotzel_bench [measure...], measures:%s\n", names.c_str());
+      return 2;
+    }
+  }
+
+  std::printf("Grotzel benchmarks (%s build, %s platform)%s.\n\n", GROTZEL_BUILD_TYPE,
+              qPrintable(QApplication::platformName()), chosen.empty() ? "; about half a minute" : "");
+  std::fflush(stdout);
+  std::vector<bench::Row> rows;
+  for (const Measure& measure : measures) {
+    if (!chosen.empty() && std::find(chosen.begin(), chosen.end(), measure.name) == chosen.end()) continue;
+    for (bench::Row& row : measure.run(notes)) rows.push_back(std::move(row));
   }
   bench::PrintTable(rows, notes);
   return 0;

@@ -3,8 +3,6 @@
 // the same cave every time.
 #include "cave/make_cave.h"
 
-#include <array>
-
 namespace zupi {
 namespace {
 
@@ -61,52 +59,40 @@ void DigDrifting(RandomSequence& random, float shift) {
   }
 }
 
-// A self-avoiding walk in four directions from (0, 5). Up needs y > 1, so row
-// 0 is never dug. An attempt whose walker has not entered the goal column
-// within 500 draws is thrown away, even when draw 501 carries it there.
-//
-// This loop runs about 5,700 times per cave, so it is built for speed: the
-// walk is dug into a local grid (copied to CaveMap when it succeeds, which
-// leaves CaveMap as digging it directly would), the draws come from a
-// RandomBatch, and the step has no branches, since a random direction would
-// mispredict on almost every draw. A step that leaves its limits is aimed at
-// the walker's own cell, which is passage, so the rock test refuses it too.
-// The walker's column and row are ints here; they stay within 0..19 and 0..9.
-void DigPro(RandomSequence& sequence) {
-  // Directions 0 right, 1 left, 2 up, 3 down, with the limit each one keeps:
-  // x > minX, y > minY, y < maxY (right needs none: x + 1 is at most 19).
-  static constexpr int kDx[4] = {1, -1, 0, 0};
-  static constexpr int kDy[4] = {0, 0, -1, 1};
-  static constexpr int kMinX[4] = {-1, 0, -1, -1};
-  static constexpr int kMinY[4] = {-1, -1, 1, -1};
-  static constexpr int kMaxY[4] = {10, 10, 10, 9};
-
-  std::array<Integer, kCaveColumns * kCaveRows> grid;
-  auto cell = [&grid](int x, int y) -> Integer& { return grid[x + kCaveColumns * y]; };
-  RandomBatch random(sequence);
-  Integer n = 1000;  // above the limit, so at least one attempt runs
-  while (n > kProDrawLimit) {
-    n = 0;
-    grid.fill(0);
-    int x = 0;
-    int y = kStartY;
-    cell(x, y) = kPassage;
-    while (x < kGoalColumn) {
-      const int d = FloorTimes(random.Next(), 4);
-      // 0 or 1, multiplied in rather than branched on.
-      const int inLimits = (x > kMinX[d]) & (y > kMinY[d]) & (y < kMaxY[d]);
-      const int tx = x + kDx[d] * inLimits;
-      const int ty = y + kDy[d] * inLimits;
-      const int rock = cell(tx, ty) == 0;
-      x += (tx - x) * rock;
-      y += (ty - y) * rock;
-      cell(x, y) = kPassage;  // re-digging the walker's own cell changes nothing
-      ++n;
-      if (n > kProDrawLimit) break;
+// A self-avoiding walk from (0, 5). Each draw picks a direction, a quarter
+// of [0, 1) each: right, left, up, down. The walker steps that way when the
+// cell there is rock and the step keeps its limit: left needs x > 0, up
+// y > 1, so row 0 is never dug, down y < 9; right needs none, since the
+// walk ends on entering column 19. A refused step still takes its draw.
+// An attempt whose walker has not entered the goal column within 500 draws
+// is thrown away, even when draw 501 carries it there, and the walk starts
+// again on a clear board. Returns whether the attempt stands.
+bool WalkPro(RandomSequence& random) {
+  ClearBoard();
+  Integer x = 0;
+  Integer y = kStartY;
+  Dig(x, y);
+  for (Integer draws = 1; x < kGoalColumn; ++draws) {
+    Integer toX = x;
+    Integer toY = y;
+    switch (FloorTimes(random.Next(), 4)) {
+      case 0: ++toX; break;
+      case 1: if (x > 0) --toX; break;
+      case 2: if (y > 1) --toY; break;
+      case 3: if (y < 9) ++toY; break;
+    }
+    if (draws > kProDrawLimit) return false;
+    if (CaveMap(toX, toY) == 0) {
+      x = toX;
+      y = toY;
+      Dig(x, y);
     }
   }
-  for (int x = 0; x < kBoardColumns; ++x)
-    for (int y = 0; y < kBoardRows; ++y) CaveMap(x, y) = cell(x, y);
+  return true;
+}
+
+void DigPro(RandomSequence& random) {
+  while (!WalkPro(random)) {}
 }
 
 }  // namespace

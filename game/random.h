@@ -61,43 +61,10 @@ class Random : public RandomSequence {
   std::uint64_t draws() const { return draws_; }
 
  private:
-  friend class RandomBatch;
   void Reset(std::uint64_t seed, std::uint64_t stream);
 
   detail::Pcg32 generator_;
   std::uint64_t draws_ = 0;
-};
-
-// Draws for a hot loop: the same values in the same order as calling Next()
-// each time, but the game's own generator runs on a local copy of its
-// state (so in registers) until the batch ends. Nothing else may draw from
-// the sequence meanwhile.
-class RandomBatch {
- public:
-  explicit RandomBatch(RandomSequence& sequence)
-      : sequence_(sequence), own_(dynamic_cast<Random*>(&sequence)) {
-    if (own_ != nullptr) generator_ = own_->generator_;
-  }
-  ~RandomBatch() {
-    if (own_ == nullptr) return;
-    own_->generator_ = generator_;
-    own_->draws_ += taken_;
-  }
-  RandomBatch(const RandomBatch&) = delete;
-  RandomBatch& operator=(const RandomBatch&) = delete;
-
-  float Next() {
-    if (own_ == nullptr) [[unlikely]]
-      return sequence_.Next();
-    ++taken_;
-    return detail::ToUnit(generator_.Next());
-  }
-
- private:
-  RandomSequence& sequence_;
-  Random* own_;
-  detail::Pcg32 generator_;
-  std::uint64_t taken_ = 0;
 };
 
 }  // namespace zupi

@@ -16,6 +16,8 @@ inline constexpr Integer kKeyLeft = 37;
 inline constexpr Integer kKeyUp = 38;
 inline constexpr Integer kKeyRight = 39;
 inline constexpr Integer kKeyDown = 40;
+// Any other key: none of the five, answered where the player stands.
+inline constexpr Integer kKeyOther = 0;
 
 // Handles one key-down on the game window `screen`, with the sounds on
 // `sound`. Does nothing at all while IsRunning is false.

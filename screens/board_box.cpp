@@ -6,9 +6,27 @@
 #include <algorithm>
 #include <cmath>
 
+#include "player/move_by_key.h"
 #include "screens/controls.h"
 #include "screens/twips.h"
-#include "screens/virtual_keys.h"
+
+namespace {
+
+// The game tells apart Escape and the four arrows, the keypad's arrows too
+// (the same keys with the keypad modifier); every other key is kKeyOther.
+// Qt's own values must not reach it: Qt::Key_Percent is 37, the left arrow.
+zupi::Integer GameKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Escape: return zupi::kKeyEscape;
+    case Qt::Key_Left: return zupi::kKeyLeft;
+    case Qt::Key_Up: return zupi::kKeyUp;
+    case Qt::Key_Right: return zupi::kKeyRight;
+    case Qt::Key_Down: return zupi::kKeyDown;
+    default: return zupi::kKeyOther;
+  }
+}
+
+}  // namespace
 
 BoardBox::BoardBox(QWidget* parent)
     : QWidget(parent),
@@ -44,11 +62,6 @@ void BoardBox::fillBox(int x1, int y1, int x2, int y2, const QColor& colour) {
     std::fill(line + left, line + right, pixel);
   }
   update();
-}
-
-const QImage& BoardBox::drawing() {
-  ensureDrawing();
-  return drawing_;
 }
 
 // Twips to a layout pixel first, then to the device: the edge lands where
@@ -87,7 +100,7 @@ bool BoardBox::event(QEvent* event) {
 }
 
 void BoardBox::keyPressEvent(QKeyEvent* event) {
-  emit keyDown(zupi::VirtualKeyCode(event->key(), event->modifiers()));
+  emit keyDown(GameKey(event->key()));
   event->accept();
 }
 

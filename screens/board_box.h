@@ -1,6 +1,6 @@
 // The board: a picture box that code draws on in twips (filled boxes on a
-// background colour) and that passes every key pressed on it on as a
-// virtual-key code. The drawing lives in a backing image, so it survives
+// background colour) and that passes every key pressed on it on as the
+// game's key code. The drawing lives in a backing image, so it survives
 // being covered and uncovered, and the board's child controls are real
 // child widgets, always painted above it and clipped at its edges.
 #pragma once
@@ -31,12 +31,9 @@ class BoardBox : public QWidget {
   void fillBox(int x1, int y1, int x2, int y2);
   void fillBox(int x1, int y1, int x2, int y2, const QColor& colour);
 
-  // The drawing in device pixels (its devicePixelRatio set), for checks.
-  const QImage& drawing();
-
  signals:
-  // Every key press on the board, auto-repeat included, as its virtual-key
-  // code. The game ignores the shift keys' state, so it is not passed.
+  // Every key press on the board, auto-repeat included, as the game's code
+  // (player/move_by_key.h): Escape, an arrow, or any other key.
   void keyDown(int keyCode);
 
  protected:

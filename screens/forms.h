@@ -34,11 +34,6 @@ class Forms : public Windows {
   TitleWindow& LoadForm3() override;
   void UnloadForm3() override;
 
-  // The loaded windows; nullptr while not loaded.
-  Form1* form1() const { return form1_.get(); }
-  Form2* form2() const { return form2_.get(); }
-  Form3* form3() const { return form3_.get(); }
-
  private:
   FormHost host_;
   std::unique_ptr<Form1> form1_;

@@ -26,6 +26,28 @@ struct Silence : WaveOutput {
   void StopAll() override {}
 };
 
+// The game's windows, with the loaded ones at hand as themselves for checks.
+class TestForms : public Forms {
+ public:
+  using Forms::Forms;
+  GameWindow& LoadForm1() override { return *(form1_ = &static_cast<Form1&>(Forms::LoadForm1())); }
+  void UnloadForm1() override { Forms::UnloadForm1(), form1_ = nullptr; }
+  CertificateWindow& LoadForm2() override { return *(form2_ = &static_cast<Form2&>(Forms::LoadForm2())); }
+  void UnloadForm2() override { Forms::UnloadForm2(), form2_ = nullptr; }
+  TitleWindow& LoadForm3() override { return *(form3_ = &static_cast<Form3&>(Forms::LoadForm3())); }
+  void UnloadForm3() override { Forms::UnloadForm3(), form3_ = nullptr; }
+
+  // nullptr while not loaded.
+  Form1* form1() const { return form1_; }
+  Form2* form2() const { return form2_; }
+  Form3* form3() const { return form3_; }
+
+ private:
+  Form1* form1_ = nullptr;
+  Form2* form2_ = nullptr;
+  Form3* form3_ = nullptr;
+};
+
 class QtRun : public QtEventLoop {
  public:
   explicit QtRun(std::chrono::milliseconds pass = std::chrono::milliseconds(1), WaveOutput* sound = nullptr)
@@ -68,7 +90,7 @@ class QtRun : public QtEventLoop {
 
  public:
   SeededRandom random{1};  // the same caves every run, Main or not
-  Forms forms;
+  TestForms forms;
 
  private:
   // Thrown here, never from inside the toolkit's event handling.
