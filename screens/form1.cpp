@@ -30,6 +30,14 @@ T* Place(QWidget* parent, const char* name, const QRect& geometry, Args&&... arg
   return control;
 }
 
+// The layout's colours, in the 0x00BBGGRR form.
+constexpr zupi::Colour kBackground = 64;         // red 64, green 0, blue 0: dark red
+constexpr zupi::Colour kBoardFrame = 16512;      // red 128, green 64, blue 0: brown
+constexpr zupi::Colour kGameOverText = 255;      // red 255, green 0, blue 0: red
+constexpr zupi::Colour kMessageBack = 4210752;   // red 64, green 64, blue 64: dark grey
+constexpr zupi::Colour kMessageText = 16777215;  // red 255, green 255, blue 255: white
+constexpr zupi::Colour kLifeText = 16777088;     // red 128, green 255, blue 255: pale cyan
+
 // What a screen reader says of the portrait's faces (imgZupiSRC 0 to 3).
 const char16_t* const kFaces[] = {u"ふつう", u"びっくり", u"いたい", u"ウインク"};
 
@@ -52,13 +60,13 @@ ImageControl* SourceImage(QWidget* parent, const char* name, const QRect& geomet
 }  // namespace
 
 Form1::Form1(const zupi::FormHost& host) : FormWindow(host) {
-  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6045, 3660, QColorOf(64),
+  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6045, 3660, QColorOf(kBackground),
                          zupi::TitleButtons::MinimiseAndClose});
   // Creation order is stacking order: the brown frame goes first, under
   // the board.
   Shape1 = Place<ShapeControl>(this, "Shape1", TwipsRect(80, 280, 4095, 2130), ShapeControl::Kind::Rectangle);
   Shape1->setBackStyle(BackStyle::Opaque);
-  Shape1->setBackColor(QColorOf(16512));
+  Shape1->setBackColor(QColorOf(kBoardFrame));
   createBoard();
   createMessageAndLamps();
   createPictures();
@@ -81,7 +89,7 @@ void Form1::createBoard() {
   // Created after the icon, so the message stands above it where they meet.
   lblGameOver = Place<LabelControl>(Picture1, "lblGameOver", TwipsRect(0, 720, 3975, 735));
   lblGameOver->setCaption(QStringLiteral("GAME OVER"));
-  lblGameOver->setTextColor(QColorOf(255));
+  lblGameOver->setTextColor(QColorOf(kGameOverText));
   lblGameOver->setFont(zupi::DesignFont(QStringLiteral("ＭＳ Ｐゴシック"), 32.25, true));
   lblGameOver->setHorizontalAlignment(Qt::AlignHCenter);
   lblGameOver->hide();
@@ -90,13 +98,13 @@ void Form1::createBoard() {
 void Form1::createMessageAndLamps() {
   Label2 = Place<LabelControl>(this, "Label2", TwipsRect(120, 2520, 1935, 975));
   Label2->setBackStyle(BackStyle::Opaque);
-  Label2->setBackColor(QColorOf(4210752));
-  Label2->setTextColor(QColorOf(16777215));
+  Label2->setBackColor(QColorOf(kMessageBack));
+  Label2->setTextColor(QColorOf(kMessageText));
   Label2->setFont(zupi::DesignFont(QStringLiteral("MS UI Gothic"), 9, false));
 
   Label1 = Place<LabelControl>(this, "Label1", TwipsRect(2400, 2760, 735, 255));
   Label1->setCaption(QStringLiteral("L I F E"));
-  Label1->setTextColor(QColorOf(16777088));
+  Label1->setTextColor(QColorOf(kLifeText));
   Label1->setFont(zupi::DesignFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, true));
   Label1->setHorizontalAlignment(Qt::AlignHCenter);
 

@@ -18,6 +18,12 @@ namespace {
 
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 
+// The layout's colours, in the 0x00BBGGRR form.
+constexpr zupi::Colour kBackground = 16761087;   // red 255, green 192, blue 255: pink
+constexpr zupi::Colour kHeadingText = 16711680;  // red 0, green 0, blue 255: blue
+constexpr zupi::Colour kTitleText = 255;         // red 255, green 0, blue 0: red
+constexpr zupi::Colour kLevelText = 32768;       // red 0, green 128, blue 0: green
+
 // A hidden, centred, transparent label in the layout's colour and font.
 LabelControl* CertificateLabel(QWidget* parent, const char* name, const QRect& geometry,
                                zupi::Colour colour, const QFont& font) {
@@ -35,7 +41,7 @@ LabelControl* CertificateLabel(QWidget* parent, const char* name, const QRect& g
 
 Form2::Form2(const zupi::FormHost& host)
     : FormWindow(host), picture_(zupi::LoadPicture(zupi::Picture::Certificate)) {
-  zupi::SetUpForm(this, {QStringLiteral("おめでとう!!"), 5220, 6690, QColorOf(16761087),
+  zupi::SetUpForm(this, {QStringLiteral("おめでとう!!"), 5220, 6690, QColorOf(kBackground),
                          zupi::TitleButtons::CloseOnly});
   // The button has no font of its own.
   setFont(zupi::WindowDefaultFont());
@@ -56,16 +62,16 @@ Form2::Form2(const zupi::FormHost& host)
 }
 
 void Form2::createLabels() {
-  Label1 = CertificateLabel(this, "Label1", TwipsRect(240, 240, 4815, 1335), 16711680,
+  Label1 = CertificateLabel(this, "Label1", TwipsRect(240, 240, 4815, 1335), kHeadingText,
                             zupi::DesignFont(kGothic, 72, true));
   Label1->setCaption(QStringLiteral("認    定"));
 
-  Label2 = CertificateLabel(this, "Label2", TwipsRect(360, 3960, 4575, 1095), 255,
+  Label2 = CertificateLabel(this, "Label2", TwipsRect(360, 3960, 4575, 1095), kTitleText,
                             zupi::DesignFont(kGothic, 48, true, true));
   Label2->setCaption(QStringLiteral("洞窟プロ!!"));
 
   // Its caption is set by the certificate sequence before it shows.
-  Label3 = CertificateLabel(this, "Label3", TwipsRect(120, 6120, 4935, 495), 32768,
+  Label3 = CertificateLabel(this, "Label3", TwipsRect(120, 6120, 4935, 495), kLevelText,
                             zupi::DesignFont(kGothic, 11.25, true));
 }
 

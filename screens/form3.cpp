@@ -15,11 +15,15 @@ namespace {
 // The copyright line; one line, it must fit the label's width.
 const char16_t kCopyright[] = u"© 2026 Grotzel developers";
 
+// The layout's colours, in the 0x00BBGGRR form.
+constexpr zupi::Colour kBackground = 0;            // red 0, green 0, blue 0: black
+constexpr zupi::Colour kCopyrightText = 12632064;  // red 0, green 192, blue 192: teal
+
 }  // namespace
 
 Form3::Form3(const zupi::FormHost& host, const QPixmap& character)
     : FormWindow(host), character_(character) {
-  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6030, 2940, QColorOf(0),
+  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6030, 2940, QColorOf(kBackground),
                          zupi::TitleButtons::CloseOnly});
   // The copyright line and the button have no font of their own.
   setFont(zupi::WindowDefaultFont());
@@ -44,7 +48,7 @@ Form3::Form3(const zupi::FormHost& host, const QPixmap& character)
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(TwipsRect(2520, 1920, 2655, 255));
   Label1->setCaption(QString::fromUtf16(kCopyright));
-  Label1->setTextColor(QColorOf(12632064));
+  Label1->setTextColor(QColorOf(kCopyrightText));
   Label1->setHorizontalAlignment(Qt::AlignHCenter);
   Label1->hide();
 
