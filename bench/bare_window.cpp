@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "tests/support/window_facts.h"
+
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QWidget window;
   window.setWindowTitle(QStringLiteral("Grotzel"));
-  window.setFixedSize(402, 196);
+  window.setFixedSize(zupi::test::kTitleSize);
   window.show();
   return app.exec();
 }

@@ -13,12 +13,13 @@
 #include "bench/measures.h"
 #include "tests/e2e/x11_probe.h"
 #include "tests/support/sound_sandbox.h"
+#include "tests/support/window_facts.h"
 
 namespace bench {
 namespace {
 
 constexpr int kLaunches = 5;
-const QSize kTitleSize(402, 196);
+using zupi::test::kTitleSize;
 
 void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 

@@ -11,6 +11,7 @@
 #include "screens/announce.h"
 #include "screens/fonts.h"
 #include "screens/form_window.h"
+#include "screens/layouts.h"
 #include "game/zupi.h"
 #include "screens/pictures/picture_files.h"
 #include "screens/twips.h"
@@ -41,9 +42,8 @@ constexpr zupi::Colour kLifeText = 16777088;     // red 128, green 255, blue 255
 // What a screen reader says of the portrait's faces (imgZupiSRC 0 to 3).
 const char16_t* const kFaces[] = {u"ふつう", u"びっくり", u"いたい", u"ウインク"};
 
-ShapeControl* Lamp(QWidget* parent, const char* name, int leftTwips) {
-  auto* lamp = Place<ShapeControl>(parent, name, TwipsRect(leftTwips, 3000, 255, 255),
-                                   ShapeControl::Kind::Circle);
+ShapeControl* Lamp(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* lamp = Place<ShapeControl>(parent, name, geometry, ShapeControl::Kind::Circle);
   lamp->setFillStyle(ShapeControl::FillStyle::Solid);
   lamp->setFillColor(QColorOf(zupi::kGreen));
   lamp->setBackStyle(BackStyle::Opaque);
@@ -60,7 +60,7 @@ ImageControl* SourceImage(QWidget* parent, const char* name, const QRect& geomet
 }  // namespace
 
 Form1::Form1(const zupi::FormHost& host) : FormWindow(host) {
-  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6045, 3660, QColorOf(kBackground),
+  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), zupi::kGameWindowTwips, QColorOf(kBackground),
                          zupi::TitleButtons::MinimiseAndClose});
   // Creation order is stacking order: the brown frame goes first, under
   // the board.
@@ -74,7 +74,7 @@ Form1::Form1(const zupi::FormHost& host) : FormWindow(host) {
 }
 
 void Form1::createBoard() {
-  Picture1 = Place<BoardBox>(this, "Picture1", TwipsRect(120, 360, 4000, 2000));
+  Picture1 = Place<BoardBox>(this, "Picture1", zupi::kBoardRect);
   // Keys count only on the shown window: the hidden one the title and the
   // certificate keep loaded holds the last game's state.
   connect(Picture1, &BoardBox::keyDown, this, [this](int keyCode) {
@@ -96,7 +96,7 @@ void Form1::createBoard() {
 }
 
 void Form1::createMessageAndLamps() {
-  Label2 = Place<LabelControl>(this, "Label2", TwipsRect(120, 2520, 1935, 975));
+  Label2 = Place<LabelControl>(this, "Label2", zupi::kStageMessageRect);
   Label2->setBackStyle(BackStyle::Opaque);
   Label2->setBackColor(QColorOf(kMessageBack));
   Label2->setTextColor(QColorOf(kMessageText));
@@ -108,8 +108,8 @@ void Form1::createMessageAndLamps() {
   Label1->setFont(zupi::DesignFont(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, true));
   Label1->setHorizontalAlignment(Qt::AlignHCenter);
 
-  SafeLight = {Lamp(this, "SafeLight(0)", 2295), Lamp(this, "SafeLight(1)", 2595),
-               Lamp(this, "SafeLight(2)", 2895)};
+  SafeLight = {Lamp(this, "SafeLight(0)", zupi::kLampRects[0]), Lamp(this, "SafeLight(1)", zupi::kLampRects[1]),
+               Lamp(this, "SafeLight(2)", zupi::kLampRects[2])};
 }
 
 void Form1::createPictures() {

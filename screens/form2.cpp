@@ -8,6 +8,7 @@
 #include "screens/command_button.h"
 #include "screens/fonts.h"
 #include "screens/form_window.h"
+#include "screens/layouts.h"
 #include "screens/pictures/picture_files.h"
 #include "screens/twips.h"
 
@@ -41,7 +42,7 @@ LabelControl* CertificateLabel(QWidget* parent, const char* name, const QRect& g
 
 Form2::Form2(const zupi::FormHost& host)
     : FormWindow(host), picture_(zupi::LoadPicture(zupi::Picture::Certificate)) {
-  zupi::SetUpForm(this, {QStringLiteral("おめでとう!!"), 5220, 6690, QColorOf(kBackground),
+  zupi::SetUpForm(this, {QStringLiteral("おめでとう!!"), zupi::kCertificateWindowTwips, QColorOf(kBackground),
                          zupi::TitleButtons::CloseOnly});
   // The button has no font of its own.
   setFont(zupi::WindowDefaultFont());

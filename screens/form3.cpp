@@ -4,6 +4,7 @@
 #include "screens/command_button.h"
 #include "screens/fonts.h"
 #include "screens/form_window.h"
+#include "screens/layouts.h"
 #include "screens/pictures/picture_files.h"
 #include "screens/twips.h"
 
@@ -23,7 +24,7 @@ constexpr zupi::Colour kCopyrightText = 12632064;  // red 0, green 192, blue 192
 
 Form3::Form3(const zupi::FormHost& host, const QPixmap& character)
     : FormWindow(host), character_(character) {
-  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), 6030, 2940, QColorOf(kBackground),
+  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), zupi::kTitleWindowTwips, QColorOf(kBackground),
                          zupi::TitleButtons::CloseOnly});
   // The copyright line and the button have no font of their own.
   setFont(zupi::WindowDefaultFont());
@@ -53,8 +54,7 @@ Form3::Form3(const zupi::FormHost& host, const QPixmap& character)
   Label1->hide();
 
   // The only control that takes the focus, so it is first in the tab order.
-  Command1 = zupi::MakeCommandButton(QStringLiteral("&Start Game"),
-                                     TwipsRect(4080, 2400, 1695, 375), this);
+  Command1 = zupi::MakeCommandButton(QStringLiteral("&Start Game"), zupi::kStartButtonRect, this);
   Command1->setObjectName(QStringLiteral("Command1"));
   connect(Command1, &QPushButton::clicked, this, [this] { zupi::Form3Command1Click(host_.sound); });
   Command1->hide();

@@ -57,7 +57,7 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
   if (style.buttons == TitleButtons::MinimiseAndClose) flags |= Qt::WindowMinimizeButtonHint;
   form->setWindowFlags(flags);
   form->setWindowTitle(style.caption);
-  form->setFixedSize(TwipsToPixels(style.widthTwips), TwipsToPixels(style.heightTwips));
+  form->setFixedSize(TwipsSize(style.clientTwips));
   form->setWindowIcon(QIcon(LoadPicture(Picture::ProgramIcon)));
 
   form->installEventFilter(new BackgroundPainter(form, style.background));

@@ -30,8 +30,7 @@ enum class TitleButtons { CloseOnly, MinimiseAndClose };
 
 struct FormStyle {
   QString caption;
-  int widthTwips;
-  int heightTwips;
+  QSize clientTwips;
   QColor background;
   TitleButtons buttons;
 };

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
 
 namespace zupi {
@@ -27,6 +28,11 @@ constexpr QRect TwipsRect(int left, int top, int width, int height) {
   const int x = TwipsToPixels(left);
   const int y = TwipsToPixels(top);
   return QRect(x, y, TwipsToPixels(left + width) - x, TwipsToPixels(top + height) - y);
+}
+
+// A window's client area in pixels.
+constexpr QSize TwipsSize(const QSize& twips) {
+  return QSize(TwipsToPixels(twips.width()), TwipsToPixels(twips.height()));
 }
 
 }  // namespace zupi

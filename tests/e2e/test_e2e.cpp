@@ -11,17 +11,17 @@
 
 #include "tests/e2e/game_process.h"
 #include "tests/e2e/x11_probe.h"
+#include "tests/support/window_facts.h"
 
 using e2e::Game;
 using e2e::TopWindow;
 using e2e::WaitFor;
 using e2e::X11Probe;
+using zupi::test::kGameSize;
+using zupi::test::kStartButtonPixel;
+using zupi::test::kTitleSize;
 
 namespace {
-
-const QSize kTitleSize(402, 196);
-const QSize kGameSize(403, 244);
-const QPoint kButton(4080 / 15 + 10, 2400 / 15 + 10);  // inside the start button, black until it shows
 
 // The game's window of that size: mapped (bare server) or managed.
 std::optional<TopWindow> Window(const X11Probe& x, QSize size, bool managed) {
@@ -68,7 +68,7 @@ class EndToEndTest : public QObject {
     QCOMPARE(x.textProperty(title->id, "WM_NAME"), QByteArray("Grotzel"));
     // After the one-second pause, so never sooner than a second after the
     // launch, however slow the machine: load only makes it later.
-    QVERIFY2(WaitFor([&] { return x.pixel(title->id, kButton.x(), kButton.y()) != QColor(Qt::black); }),
+    QVERIFY2(WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
              "the start button shows within 10 s");
     QVERIFY2(game.sinceLaunch.elapsed() >= 1000, "the start button shows only after the one-second pause");
 
@@ -103,7 +103,7 @@ class EndToEndTest : public QObject {
     QVERIFY2(title, "the title window is managed within 10 s");
     const QRect firstFrame = FrameOf(x, *title);
     QVERIFY2(Centred(x, *title), "the title's frame stands centred");
-    QVERIFY2(WaitFor([&] { return x.pixel(title->id, kButton.x(), kButton.y()) != QColor(Qt::black); }),
+    QVERIFY2(WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
              "the start button shows within 10 s");
     auto later = Window(x, kTitleSize, true);
     QVERIFY2(later && FrameOf(x, *later) == firstFrame, "the title stays where it first showed");

@@ -18,18 +18,20 @@
 #include <deque>
 #include <map>
 
+#include "game/game_screen.h"
 #include "tests/e2e/game_process.h"
+#include "tests/support/window_facts.h"
 
 using e2e::Game;
 using e2e::WaitFor;
+using zupi::kStageMessageRect;
+using zupi::test::kFirstLampPixel;
+using zupi::test::kGameSize;
+using zupi::test::kStartButtonPixel;
+using zupi::test::kTitleSize;
 
 namespace {
 
-const QSize kTitleSize(402, 196);
-const QSize kGameSize(403, 244);
-const QPoint kButton(4080 / 15 + 10, 2400 / 15 + 10);  // in the title's start button, black until it shows
-const QRect kLabel2(8, 168, 129, 65);                   // the stage message
-const QPoint kLamp0(2422 / 15, 3127 / 15);
 enum Phase { kTitlePause, kTitle, kStage, kGoalWait, kGameOver, kTitleAgain };
 
 // What a tool prints, within 5 s.
@@ -96,29 +98,32 @@ int WhitePixels(const QImage& shot, const QRect& box) {
 // Keys from the start cell to the goal of the lit cave on the screen, in
 // two parts: the second begins with a bump into rock.
 std::pair<QStringList, QStringList> KeysToTheGoal(const QImage& shot) {
+  const QRect board(0, 0, zupi::kBoardColumns, zupi::kBoardRows);  // in cells
+  const QPoint start(zupi::kStartX, zupi::kStartY);
   const auto passage = [&](QPoint c) {  // sampled off the centre, where the icon never is
-    return QRect(0, 0, 20, 10).contains(c) &&
-           qGray(Pixel(shot, {8 + (200 * c.x() + 150) / 15, 24 + (200 * c.y() + 150) / 15})) > 10;
+    const auto at = [](int edge, int cell) { return edge + (zupi::kCellTwips * cell + 150) / zupi::kTwipsPerPixel; };
+    const QPoint pixel(at(zupi::kBoardRect.x(), c.x()), at(zupi::kBoardRect.y(), c.y()));
+    return board.contains(c) && qGray(Pixel(shot, pixel)) > 10;
   };
   const std::vector<std::pair<QString, QPoint>> sides = {
       {"Left", {-1, 0}}, {"Right", {1, 0}}, {"Up", {0, -1}}, {"Down", {0, 1}}};
-  const auto id = [](QPoint c) { return c.x() * 10 + c.y(); };
-  std::map<int, int> from{{5, -1}};  // breadth first from (0, 5): the side each cell was reached by
-  std::deque<QPoint> open{{0, 5}};
-  for (; !open.empty() && open.front().x() != 19; open.pop_front())
+  const auto id = [](QPoint c) { return c.x() * zupi::kBoardRows + c.y(); };
+  std::map<int, int> from{{id(start), -1}};  // breadth first from the start: the side each cell was reached by
+  std::deque<QPoint> open{start};
+  for (; !open.empty() && open.front().x() != zupi::kGoalColumn; open.pop_front())
     for (int side = 0; side < 4; ++side)
       if (const QPoint next = open.front() + sides[side].second; passage(next) && from.emplace(id(next), side).second)
         open.push_back(next);
   std::vector<int> path;
-  for (QPoint cell = open.empty() ? QPoint(0, 5) : open.front(); from[id(cell)] >= 0;
+  for (QPoint cell = open.empty() ? start : open.front(); from[id(cell)] >= 0;
        cell -= sides[from[id(cell)]].second)
     path.insert(path.begin(), from[id(cell)]);
   std::pair<QStringList, QStringList> keys;
   QStringList* part = &keys.first;
-  QPoint cell(0, 5);
+  QPoint cell = start;
   for (int side : path) {
     for (const auto& [key, step] : sides)
-      if (part == &keys.first && QRect(0, 0, 20, 10).contains(cell + step) && !passage(cell + step))
+      if (part == &keys.first && board.contains(cell + step) && !passage(cell + step))
         part = &keys.second, *part << "-k" << key << "-s" << "40";
     *part << "-k" << sides[side].first << "-s" << "40";
     cell += sides[side].second;
@@ -162,7 +167,8 @@ class WaylandTest : public QObject {
     QVERIFY2(WaitFor([] { return Find(kTitleSize).value_or(View{}).whole; }),
              "the title window holds its whole client area within 10 s");
     if (phase > kTitlePause) {
-      QVERIFY2(WaitFor([&] { return Pixel(Shot(kTitleSize), kButton) != qRgb(0, 0, 0); }), "the start button shows");
+      QVERIFY2(WaitFor([&] { return Pixel(Shot(kTitleSize), kStartButtonPixel) != qRgb(0, 0, 0); }),
+               "the start button shows");
       if (phase > kTitle) Stage(phase);
     }
     QElapsedTimer clock;
@@ -185,19 +191,21 @@ class WaylandTest : public QObject {
     QVERIFY2(WaitFor([] { return Find(kGameSize).value_or(View{}).whole; }),
              "the game window holds its whole client area within 10 s");
     QImage shot;
-    QVERIFY2(WaitFor([&] { return WhitePixels(shot = Shot(kGameSize), kLabel2) > 30; }, 5000), "1-A's message shows");
+    QVERIFY2(WaitFor([&] { return WhitePixels(shot = Shot(kGameSize), kStageMessageRect) > 30; }, 5000),
+             "1-A's message shows");
     if (phase == kStage) return;
-    const int litMessage = WhitePixels(shot, kLabel2);
+    const int litMessage = WhitePixels(shot, kStageMessageRect);
     std::pair<QStringList, QStringList> keys;
     QVERIFY2(WaitFor([&] { return !(keys = KeysToTheGoal(Shot(kGameSize))).second.isEmpty(); }),
              "the cave on the screen leads to the goal past rock");
     const auto& [toTheBump, fromTheBump] = keys;
     Keys(toTheBump);
     Keys(fromTheBump.mid(0, 4));
-    QVERIFY2(WaitFor([&] { return qRed(Pixel(Shot(kGameSize), kLamp0)) > 200; }, 5000), "the bump turned a lamp red");
+    QVERIFY2(WaitFor([&] { return qRed(Pixel(Shot(kGameSize), kFirstLampPixel)) > 200; }, 5000),
+             "the bump turned a lamp red");
     Keys(fromTheBump.mid(4));
     if (phase == kGoalWait) return QTest::qWait(300);
-    QVERIFY2(WaitFor([&] { return WhitePixels(Shot(kGameSize), kLabel2) > litMessage * 3 / 2; }),
+    QVERIFY2(WaitFor([&] { return WhitePixels(Shot(kGameSize), kStageMessageRect) > litMessage * 3 / 2; }),
              "the goal leads to 1-B, whose message is longer");
     Keys({"-k", "Escape"});
     if (phase == kGameOver) return QTest::qWait(500);

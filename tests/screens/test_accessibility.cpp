@@ -115,8 +115,8 @@ class AccessibilityTest : public QObject {
 
  private:
   void Place(int x, int y) {
-    form->SetIconLeft(200 * x);
-    form->SetIconTop(200 * y);
+    form->SetIconLeft(zupi::kCellTwips * x);
+    form->SetIconTop(zupi::kCellTwips * y);
   }
 
   std::unique_ptr<zupi::test::QtRun> run;

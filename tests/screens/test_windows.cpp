@@ -15,6 +15,7 @@
 #include "tests/support/cave_text.h"
 #include "tests/support/driver.h"
 #include "tests/support/recorders.h"
+#include "tests/support/window_facts.h"
 
 using namespace zupi;
 using zupi::test::Control;
@@ -152,7 +153,7 @@ class WindowsTest : public QObject {
     QCOMPARE(speaker.played, std::vector<std::string>{"zupiwlk.wav"});
     QCOMPARE(QApplication::focusWidget(), board);
     QCOMPARE(Control<QWidget>(form, "imgZupiIcon")->pos(),
-             QPoint(TwipsToPixels(200 * k.cell.x()), TwipsToPixels(200 * k.cell.y())));
+             QPoint(TwipsToPixels(kCellTwips * k.cell.x()), TwipsToPixels(kCellTwips * k.cell.y())));
   }
 
   // The title and the certificate keep the game window loaded but hidden,
@@ -218,9 +219,9 @@ class WindowsTest : public QObject {
   void windowsAreFixedAndOnlyTheUserCloseEnds_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QSize>("client");
-    QTest::newRow("game") << 1 << QSize(403, 244);
-    QTest::newRow("certificate") << 2 << QSize(348, 446);
-    QTest::newRow("title") << 3 << QSize(402, 196);
+    QTest::newRow("game") << 1 << test::kGameSize;
+    QTest::newRow("certificate") << 2 << test::kCertificateSize;
+    QTest::newRow("title") << 3 << test::kTitleSize;
   }
   void windowsAreFixedAndOnlyTheUserCloseEnds() {
     QFETCH(int, form);
