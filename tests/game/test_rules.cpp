@@ -7,9 +7,11 @@
 #include <QtTest>
 
 #include <array>
+#include <string_view>
 
 #include "cave/make_cave.h"
 #include "game/messages.h"
+#include "game/sounds.h"
 #include "player/move_by_key.h"
 #include "tests/support/cave_text.h"
 #include "tests/support/game_state.h"
@@ -32,13 +34,18 @@ const Rows kCorridor = {"....#...............", "....#...............", ".......
                         "....................", "....................", "......#.............",
                         "......#............."};
 
+// A key on a cell of kCorridor and its answer. A row leaves out what a
+// plain step leaves as it was: no bump before, the normal face, the stage
+// running on, no result.
 struct Answer {
-  int startX, startY, hits;
+  QPoint from;
+  int hits = 0;  // bumps earlier in the stage
   Integer key;
-  int endX, endY, picture;
-  const char* sound;
-  bool running;
-  Integer result;
+  QPoint to;
+  int picture = kZupiNormal;
+  std::string_view sound;
+  bool running = true;
+  Integer result = kStageEscaped;
 };
 
 // All rock but the rows given.
@@ -88,45 +95,56 @@ class RulesTest : public QObject {
   // is passage in column 19 only, and the third bump ends the stage.
   void keysAnswerOnTheCellTheyLeave_data() {
     QTest::addColumn<Answer>("a");
-    QTest::newRow("right steps on") << Answer{0, 5, 0, 39, 1, 5, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("up into the dead end") << Answer{0, 5, 0, 38, 0, 4, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("left at column 0 stays") << Answer{0, 5, 0, 37, 0, 5, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("up into row 0") << Answer{4, 1, 0, 38, 4, 0, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("up at row 0 stays") << Answer{4, 0, 0, 38, 4, 0, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("down into row 9") << Answer{6, 8, 0, 40, 6, 9, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("down at row 9 stays") << Answer{6, 9, 0, 40, 6, 9, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("space answers in place") << Answer{3, 5, 0, 32, 3, 5, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("escape answers, then ends") << Answer{3, 5, 0, 27, 3, 5, 0, "zupiwlk.wav", false, 0};
-    QTest::newRow("left steps back") << Answer{3, 5, 0, 37, 2, 5, 0, "zupiwlk.wav", true, 0};
-    QTest::newRow("first bump, back") << Answer{3, 5, 0, 40, 3, 5, 2, "dong.wav", true, 0};
-    QTest::newRow("second bump") << Answer{3, 5, 1, 38, 3, 5, 2, "dong.wav", true, 0};
-    QTest::newRow("third bump ends") << Answer{3, 5, 2, 40, 3, 5, 2, "dong.wav", false, 2};
-    QTest::newRow("right onto the goal") << Answer{18, 5, 0, 39, 19, 5, 3, "pororin.wav", false, 1};
-    QTest::newRow("right into rock on column 19") << Answer{18, 4, 0, 39, 18, 4, 2, "dong.wav", true, 0};
+    QTest::newRow("right steps on") << Answer{.from = {0, 5}, .key = kKeyRight, .to = {1, 5}, .sound = kZupiwlkWav};
+    QTest::newRow("up into the dead end") << Answer{.from = {0, 5}, .key = kKeyUp, .to = {0, 4}, .sound = kZupiwlkWav};
+    QTest::newRow("left at column 0 stays")
+        << Answer{.from = {0, 5}, .key = kKeyLeft, .to = {0, 5}, .sound = kZupiwlkWav};
+    QTest::newRow("up into row 0") << Answer{.from = {4, 1}, .key = kKeyUp, .to = {4, 0}, .sound = kZupiwlkWav};
+    QTest::newRow("up at row 0 stays") << Answer{.from = {4, 0}, .key = kKeyUp, .to = {4, 0}, .sound = kZupiwlkWav};
+    QTest::newRow("down into row 9") << Answer{.from = {6, 8}, .key = kKeyDown, .to = {6, 9}, .sound = kZupiwlkWav};
+    QTest::newRow("down at row 9 stays")
+        << Answer{.from = {6, 9}, .key = kKeyDown, .to = {6, 9}, .sound = kZupiwlkWav};
+    QTest::newRow("space answers in place") << Answer{.from = {3, 5}, .key = 32, .to = {3, 5}, .sound = kZupiwlkWav};
+    QTest::newRow("escape answers, then ends")
+        << Answer{.from = {3, 5}, .key = kKeyEscape, .to = {3, 5}, .sound = kZupiwlkWav, .running = false};
+    QTest::newRow("left steps back") << Answer{.from = {3, 5}, .key = kKeyLeft, .to = {2, 5}, .sound = kZupiwlkWav};
+    QTest::newRow("first bump, back")
+        << Answer{.from = {3, 5}, .key = kKeyDown, .to = {3, 5}, .picture = kZupiHurt, .sound = kDongWav};
+    QTest::newRow("second bump")
+        << Answer{.from = {3, 5}, .hits = 1, .key = kKeyUp, .to = {3, 5}, .picture = kZupiHurt, .sound = kDongWav};
+    QTest::newRow("third bump ends")
+        << Answer{.from = {3, 5}, .hits = 2, .key = kKeyDown, .to = {3, 5}, .picture = kZupiHurt,
+                  .sound = kDongWav, .running = false, .result = kStageCrashed};
+    QTest::newRow("right onto the goal")
+        << Answer{.from = {18, 5}, .key = kKeyRight, .to = {19, 5}, .picture = kZupiWink,
+                  .sound = kPororinWav, .running = false, .result = kStageGoal};
+    QTest::newRow("right into rock on column 19")
+        << Answer{.from = {18, 4}, .key = kKeyRight, .to = {18, 4}, .picture = kZupiHurt, .sound = kDongWav};
   }
   void keysAnswerOnTheCellTheyLeave() {
     QFETCH(Answer, a);
     test::SetCave(kCorridor);
     test::RecordingScreen screen;
     test::RecordingSpeaker speaker;
-    PosX = static_cast<Integer>(a.startX);
-    PosY = static_cast<Integer>(a.startY);
+    PosX = static_cast<Integer>(a.from.x());
+    PosY = static_cast<Integer>(a.from.y());
     HitCount = static_cast<Integer>(a.hits);
     IsRunning = true;
     MoveByKey(screen, speaker, a.key);
-    QCOMPARE(QPoint(PosX, PosY), QPoint(a.endX, a.endY));
+    QCOMPARE(QPoint(PosX, PosY), a.to);
     QCOMPARE(screen.zupi, a.picture);
-    QCOMPARE(speaker.played, std::vector<std::string>{a.sound});
+    QCOMPARE(speaker.played, std::vector<std::string>{std::string(a.sound)});
     QCOMPARE(IsRunning, a.running);
     QCOMPARE(StageResult, a.result);
-    QCOMPARE(QPoint(screen.iconLeft, screen.iconTop), QPoint(200 * a.endX, 200 * a.endY));  // placed again
+    QCOMPARE(QPoint(screen.iconLeft, screen.iconTop), a.to * kCellTwips);  // placed again
     const bool bump = a.picture == kZupiHurt;
     QCOMPARE(HitCount, Integer(a.hits + bump));
     QCOMPARE(screen.RedLamps(), int(bump));
     if (bump) QCOMPARE(screen.lamps[static_cast<std::size_t>(a.hits)], kRed);  // left to right
     // Told to the window as well, for players who follow the game by ear.
     const KeyAnswer told = bump ? KeyAnswer::Bump : a.picture == kZupiWink ? KeyAnswer::Goal : KeyAnswer::Step;
-    QCOMPARE(screen.answers, (std::vector<test::RecordingScreen::Answered>{{told, a.endX, a.endY, 3 - a.hits - bump}}));
+    QCOMPARE(screen.answers,
+             (std::vector<test::RecordingScreen::Answered>{{told, a.to.x(), a.to.y(), kLamps - a.hits - bump}}));
   }
 
   // Three levels per difficulty, then pro for ever, each named in its
