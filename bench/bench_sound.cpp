@@ -62,7 +62,7 @@ std::vector<Row> MeasureSound(Notes& notes) {
   QThread::msleep(300);
 
   const std::vector<double> ms = Latencies(recorder, 200, [&] { zupi::PlayWave(player, zupi::kZupiwlkWav); });
-  const QString wave = kDataDir + "/zupiwlk.wav";
+  const QString wave = kDataDir + '/' + QString::fromUtf8(zupi::kZupiwlkWav);
   const std::vector<double> paplay = Latencies(recorder, 20, [&] { QProcess::startDetached("paplay", {wave}); });
   const std::string reference = Format(Median(paplay)) + " / " + Format(Percentile(paplay, 99)) + " ms paplay";
   rows.push_back({"step sound, PlayWave to sink (median)", Median(ms), "ms", reference, Median(ms) / Median(paplay), kNone});

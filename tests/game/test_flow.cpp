@@ -10,6 +10,7 @@
 #include "cave/make_cave.h"
 #include "game/play_game.h"
 #include "game/program_cycle.h"
+#include "game/sounds.h"
 #include "tests/support/auto_player.h"
 #include "tests/support/scripted_run.h"
 
@@ -22,6 +23,9 @@ template <>
 char* QTest::toString(const std::string& text) { return qstrdup(text.c_str()); }
 
 namespace {
+
+// The journal line of `sound` heard at wait pass `pass`.
+std::string Heard(int pass, std::string_view sound) { return std::to_string(pass) + " " + std::string(sound); }
 
 // `n` journal lines from `first` on.
 Lines From(const Lines& journal, const std::string& first, long n) {
@@ -63,7 +67,7 @@ class FlowTest : public QObject {
                                  "0 Form1 Label2 洞窟 1-A", "0 Form1 imgZupi 0", "0 Form1 icon 0,5",
                                  "0 Form1 SafeLight 0 green", "0 Form1 SafeLight 1 green",
                                  "0 Form1 SafeLight 2 green", "0 Form1 told 洞窟 1-A", "0 key 27",
-                                 "0 Form1 imgZupi 0", "0 zupiwlk.wav", "0 Form1 icon 0,5",
+                                 "0 Form1 imgZupi 0", Heard(0, kZupiwlkWav), "0 Form1 icon 0,5",
                                  "0 Form1 told step 0,5 3", "0 Form1 told game over", "0 Form1 GAME OVER on",
                                  "5 Form1 GAME OVER off", "10 Form1 GAME OVER on",
                                  "15 Form1 GAME OVER off", "20 Form1 GAME OVER on",
@@ -96,11 +100,11 @@ class FlowTest : public QObject {
     run.At(22, [&] { run.Press(kKeyRight); });  // in the dark stage's pause
     QCOMPARE(run.Go(PlayGame), std::string());
     QCOMPARE(From(run.journal, "10 Form1 imgZupi 1", 15),
-             (Lines{"10 Form1 imgZupi 1", "10 nirorop.wav",
+             (Lines{"10 Form1 imgZupi 1", Heard(10, kNiroropWav),
                     "10 Form1 icon 0,5", "20 Form1 Label2 洞窟 1-B", "20 Form1 imgZupi 0",
                     "20 Form1 icon 0,5", "20 Form1 SafeLight 0 green", "20 Form1 SafeLight 1 green",
                     "20 Form1 SafeLight 2 green", "20 Form1 told 洞窟 1-B", "22 key 39", "22 Form1 imgZupi 0",
-                    "22 zupiwlk.wav", "22 Form1 icon 1,5", "22 Form1 told step 1,5 3"}));
+                    Heard(22, kZupiwlkWav), "22 Form1 icon 1,5", "22 Form1 told step 1,5 3"}));
     QCOMPARE(run.Lines("told goal").size(), std::size_t{1});
     QCOMPARE(run.game.label2,
              std::string("洞窟 1-B\r\n\r\n1-Aと同じマップです。\r\n暗いから壁にぶつからないように気をつけて!"));
@@ -147,8 +151,8 @@ class FlowTest : public QObject {
     run.At(12, [&] { run.ClickStart(); });
     QCOMPARE(run.Go(ShowTitle), std::string());
     QCOMPARE(run.journal, (Lines{"0 Form1 load", "0 Form3 load", "0 Form3 centre", "0 Form3 show",
-                                 "0 Form3 Image1", "10 dong.wav", "10 Form3 Image2",
-                                 "10 Form3 Label1", "10 Form3 Command1", "12 nirorop.wav",
+                                 "0 Form3 Image1", Heard(10, kDongWav), "10 Form3 Image2",
+                                 "10 Form3 Label1", "10 Form3 Command1", Heard(12, kNiroropWav),
                                  "12 Form3 unload"}));
     QVERIFY(run.game.loaded && !run.game.shown);
   }
@@ -163,7 +167,7 @@ class FlowTest : public QObject {
     run.At(20, [&] { run.ClickOk(); });
     QCOMPARE(run.Go(ShowCertificate), std::string());
     QCOMPARE(run.journal, (Lines{"0 Form1 load", "0 Form2 load", "0 Form2 centre", "0 Form2 show",
-                                 "8 Form2 Label1", "8 pororin.wav", "16 Form2 Label2", "16 dong.wav",
+                                 "8 Form2 Label1", Heard(8, kPororinWav), "16 Form2 Label2", Heard(16, kDongWav),
                                  "16 Form2 Label3 set", "16 Form2 Label3", "16 Form2 Command1",
                                  "20 Form2 unload"}));
     QCOMPARE(run.certificate.label3,

@@ -1,12 +1,15 @@
 // Where the game looks for its sounds: worked out from the program's own
 // folder, so an installed game finds the share folder its install rules
 // fill, and a program run from the build tree finds the sounds the build
-// made beside it, with no path of either machine built in.
+// made beside it, with no path of either machine built in. And the sounds'
+// names, as the manual page gives them to players.
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "app/data_dirs.h"
+#include "game/sounds.h"
 
 class TestDataDirs : public QObject {
   Q_OBJECT
@@ -40,7 +43,21 @@ class TestDataDirs : public QObject {
     const QString programDir = QFileInfo(QStringLiteral(GROTZEL_PROGRAM)).absolutePath();
     const QString sounds = QDir::cleanPath(QStringLiteral(GROTZEL_BUILD_DATA_DIR));
     QVERIFY2(zupi::DataDirsBeside(programDir).contains(sounds), qPrintable(sounds));
-    QVERIFY(QFileInfo::exists(sounds + "/dong.wav"));
+    for (const std::string_view sound : zupi::kAllSounds)
+      QVERIFY2(QFileInfo::exists(sounds + '/' + QString::fromUtf8(sound)), sound.data());
+  }
+
+  // The sounds' names are the player's too: the manual page gives them, for
+  // players who drop in sounds of their own.
+  void manualPageNamesTheSounds() {
+    QFile page(QStringLiteral(GROTZEL_MANUAL_PAGE));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QStringList named, sounds;
+    for (const QRegularExpressionMatch& name : QRegularExpression("[a-z]+\\.wav").globalMatch(page.readAll()))
+      named << name.captured();
+    for (const std::string_view sound : zupi::kAllSounds) sounds << QString::fromUtf8(sound);
+    named.sort(), sounds.sort();
+    QCOMPARE(named, sounds);
   }
 };
 

@@ -10,6 +10,7 @@
 #include "cave/draw_cave.h"
 #include "game/messages.h"
 #include "game/pacing.h"
+#include "game/sounds.h"
 #include "player/move_by_key.h"
 #include "screens/twips.h"
 #include "tests/support/cave_text.h"
@@ -150,7 +151,7 @@ class WindowsTest : public QObject {
     QCOMPARE(QPoint(PosX, PosY), k.cell);
     QCOMPARE(IsRunning, k.running);
     QCOMPARE(HitCount, Integer(0));
-    QCOMPARE(speaker.played, std::vector<std::string>{"zupiwlk.wav"});
+    QCOMPARE(speaker.played, std::vector<std::string>{std::string(kZupiwlkWav)});
     QCOMPARE(QApplication::focusWidget(), board);
     QCOMPARE(Control<QWidget>(form, "imgZupiIcon")->pos(),
              QPoint(TwipsToPixels(kCellTwips * k.cell.x()), TwipsToPixels(kCellTwips * k.cell.y())));
@@ -181,7 +182,7 @@ class WindowsTest : public QObject {
     QTest::addColumn<int>("form");
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<QString>("sound");
-    QTest::newRow("title") << 3 << Qt::Key_S << "nirorop.wav";
+    QTest::newRow("title") << 3 << Qt::Key_S << QString::fromUtf8(kNiroropWav);
     QTest::newRow("certificate") << 2 << Qt::Key_O << "";
   }
   void accessKeysPressVisibleButtonsOnly() {

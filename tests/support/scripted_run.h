@@ -3,7 +3,7 @@
 // sequence makes the host the flow runs on. It counts wait passes instead of
 // sleeping, delivers the keys and clicks a test plans at the passes it plans
 // them, and writes everything the flow asks of the windows and the speaker
-// into a journal, each line stamped with its pass ("10 dong.wav"). A broken
+// into a journal, each line stamped with its pass ("10 Form3 Image2"). A broken
 // expectation, a wait that nothing could end, or a run that goes on too long
 // stops the run at once by throwing; Go() catches it and says why.
 #pragma once
