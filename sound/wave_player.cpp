@@ -16,8 +16,6 @@ namespace {
 
 std::string FileNameBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-QStringList SearchDirs(const QStringList& dataDirs) { return QStringList{QDir::currentPath()} + dataDirs; }
-
 }  // namespace
 
 // Each file is read once, and what was read is what plays: a file checked
@@ -32,15 +30,7 @@ std::optional<FoundWave> LoadWave(const QString& name, const QStringList& dirs) 
   return std::nullopt;
 }
 
-QString FindWave(const QString& name, const QStringList& dirs) {
-  const std::optional<FoundWave> found = LoadWave(name, dirs);
-  return found ? found->path : QString();
-}
-
-bool IsPlayableWave(const QString& path) {
-  // A second of sound is enough to know the whole file is there.
-  return ReadWave(FileNameBytes(path), 1).has_value();
-}
+QStringList SoundFolders(const QStringList& dataDirs) { return QStringList{QDir::currentPath()} + dataDirs; }
 
 // The mixer names the stream through SDL; the icon only PulseAudio's own
 // variable can give. SDL asks the server for a buffer of one period, about
@@ -53,9 +43,9 @@ void PrepareSoundEnvironment() {
   if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "60");
 }
 
-WavePlayer::WavePlayer(QStringList dataDirs) : dataDirs_(std::move(dataDirs)) {
-  mixer_ = std::make_unique<Mixer>([dirs = dataDirs_](const std::string& name) -> std::optional<Wave> {
-    std::optional<FoundWave> found = LoadWave(QString::fromStdString(name), SearchDirs(dirs));
+WavePlayer::WavePlayer(QStringList dataDirs) {
+  mixer_ = std::make_unique<Mixer>([dirs = std::move(dataDirs)](const std::string& name) -> std::optional<Wave> {
+    std::optional<FoundWave> found = LoadWave(QString::fromStdString(name), SoundFolders(dirs));
     if (!found) return std::nullopt;
     return std::move(found->wave);
   });
@@ -66,10 +56,5 @@ WavePlayer::~WavePlayer() = default;
 void WavePlayer::Play(std::string_view fileName) { mixer_->Play(std::string(fileName)); }
 
 void WavePlayer::StopAll() { mixer_->Stop(); }
-
-QString WavePlayer::Source(std::string_view fileName) const {
-  return FindWave(QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())),
-                  SearchDirs(dataDirs_));
-}
 
 }  // namespace zupi

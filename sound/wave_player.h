@@ -27,12 +27,9 @@ struct FoundWave {
 // name, each file read once; nothing when none does.
 std::optional<FoundWave> LoadWave(const QString& name, const QStringList& dirs);
 
-// The path of `name` in the first of `dirs` that holds a playable file of
-// that name; empty when none does.
-QString FindWave(const QString& name, const QStringList& dirs);
-
-// True when `path` is a complete mono or stereo 8- or 16-bit PCM WAV file.
-bool IsPlayableWave(const QString& path);
+// Where the player looks for a sound, in order: the folder the game was
+// started from, so a player's own file wins, then the game's `dataDirs`.
+QStringList SoundFolders(const QStringList& dataDirs);
 
 // Tells the sound server the game's icon and the buffer to keep, through
 // the environment unless the user set them there. Call before any thread
@@ -54,11 +51,7 @@ class WavePlayer : public WaveOutput {
   void Play(std::string_view fileName) override;
   void StopAll() override;
 
-  // The file that `fileName` would play from now; empty when none.
-  QString Source(std::string_view fileName) const;
-
  private:
-  QStringList dataDirs_;
   std::unique_ptr<Mixer> mixer_;
 };
 
