@@ -68,7 +68,7 @@ class FlowTest : public QObject {
                                  "0 Form1 SafeLight 0 green", "0 Form1 SafeLight 1 green",
                                  "0 Form1 SafeLight 2 green", "0 Form1 told 洞窟 1-A", "0 key 27",
                                  "0 Form1 imgZupi 0", Heard(0, kZupiwlkWav), "0 Form1 icon 0,5",
-                                 "0 Form1 told step 0,5 3", "0 Form1 told game over", "0 Form1 GAME OVER on",
+                                 "0 Form1 told step at 0,5, 3 lamps left", "0 Form1 told game over", "0 Form1 GAME OVER on",
                                  "5 Form1 GAME OVER off", "10 Form1 GAME OVER on",
                                  "15 Form1 GAME OVER off", "20 Form1 GAME OVER on",
                                  "25 Form1 GAME OVER off", "30 Form1 GAME OVER off", "30 Form1 unload"}));
@@ -104,7 +104,7 @@ class FlowTest : public QObject {
                     "10 Form1 icon 0,5", "20 Form1 Label2 洞窟 1-B", "20 Form1 imgZupi 0",
                     "20 Form1 icon 0,5", "20 Form1 SafeLight 0 green", "20 Form1 SafeLight 1 green",
                     "20 Form1 SafeLight 2 green", "20 Form1 told 洞窟 1-B", "22 key 39", "22 Form1 imgZupi 0",
-                    Heard(22, kZupiwlkWav), "22 Form1 icon 1,5", "22 Form1 told step 1,5 3"}));
+                    Heard(22, kZupiwlkWav), "22 Form1 icon 1,5", "22 Form1 told step at 1,5, 3 lamps left"}));
     QCOMPARE(run.Lines("told goal").size(), std::size_t{1});
     QCOMPARE(run.game.label2,
              std::string("洞窟 1-B\r\n\r\n1-Aと同じマップです。\r\n暗いから壁にぶつからないように気をつけて!"));
@@ -115,7 +115,7 @@ class FlowTest : public QObject {
     QCOMPARE(Level, Integer{1});
     QCOMPARE(StageResult, kStageCrashed);
     QCOMPARE(run.Lines("GAME OVER").front(), std::string("25 Form1 GAME OVER on"));
-    QCOMPARE(run.Lines("told bump").back(), std::string("25 Form1 told bump 1,5 0"));
+    QCOMPARE(run.Lines("told bump").back(), std::string("25 Form1 told bump at 1,5, 0 lamps left"));
     QCOMPARE(run.Lines("told game over"), Lines{"25 Form1 told game over"});  // once, not per blink
   }
 

@@ -15,7 +15,6 @@
 #include "screens/twips.h"
 #include "tests/support/cave_text.h"
 #include "tests/support/driver.h"
-#include "tests/support/recorders.h"
 #include "tests/support/window_facts.h"
 
 using namespace zupi;
@@ -89,8 +88,7 @@ class WindowsTest : public QObject {
  private slots:
   void init() {
     test::ResetGameState();
-    speaker = {};
-    run = std::make_unique<test::QtRun>(std::chrono::milliseconds(1), &speaker);
+    run = std::make_unique<test::QtRun>();
   }
   void cleanup() { run.reset(); }
 
@@ -151,7 +149,7 @@ class WindowsTest : public QObject {
     QCOMPARE(QPoint(PosX, PosY), k.cell);
     QCOMPARE(IsRunning, k.running);
     QCOMPARE(HitCount, Integer(0));
-    QCOMPARE(speaker.played, std::vector<std::string>{std::string(kZupiwlkWav)});
+    QCOMPARE(run->speaker.played, std::vector<std::string>{std::string(kZupiwlkWav)});
     QCOMPARE(QApplication::focusWidget(), board);
     QCOMPARE(Control<QWidget>(form, "imgZupiIcon")->pos(),
              QPoint(TwipsToPixels(kCellTwips * k.cell.x()), TwipsToPixels(kCellTwips * k.cell.y())));
@@ -170,7 +168,7 @@ class WindowsTest : public QObject {
     Form1* form = Game();
     QTest::keyClick(Control<QWidget>(form, "Picture1"), Qt::Key_Up);
     QCOMPARE(HitCount, Integer(3));
-    QVERIFY(IsRunning && speaker.played.empty());
+    QVERIFY(IsRunning && run->speaker.played.empty());
     form->SetSafeLight(3, kRed);
     form->ShowZupi(4);
     form->ShowRousoku(-1);
@@ -206,7 +204,7 @@ class WindowsTest : public QObject {
     QVERIFY(IsRunning);
     QTest::keyClick(window, key, Qt::AltModifier);
     QTRY_VERIFY2(!IsRunning, "the access key presses the button");  // shown pressed first
-    QCOMPARE(QString::fromStdString(speaker.Last()), sound);
+    QCOMPARE(QString::fromStdString(run->speaker.Last()), sound);
 
     IsRunning = true;
     button->setFocus();
@@ -242,7 +240,7 @@ class WindowsTest : public QObject {
     window->show();
     test::CloseByUser(window);
     QVERIFY(run->ended() && !window->isVisible());
-    QCOMPARE(speaker.stops, 1);
+    QCOMPARE(run->speaker.stops, 1);
   }
 
   // Each step of a sequence shows its own control and only that one.
@@ -355,7 +353,6 @@ class WindowsTest : public QObject {
     return game;
   }
 
-  test::RecordingSpeaker speaker;
   std::unique_ptr<test::QtRun> run;
 };
 

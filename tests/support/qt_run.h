@@ -3,11 +3,13 @@
 // a close by the user that ends Main by throwing ProgramEnd once the
 // toolkit has returned from the handler, instead of ending the process.
 // The run is the host's event source and owns its windows; the sound goes
-// to the speaker given, or nowhere.
+// to the speaker given, or to the run's own, which remembers it.
 #pragma once
 
 #include <chrono>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/qt_event_loop.h"
 #include "game/host.h"
@@ -20,10 +22,13 @@
 
 namespace zupi::test {
 
-// A speaker that hears nothing.
-struct Silence : WaveOutput {
-  void Play(std::string_view) override {}
-  void StopAll() override {}
+// A speaker that remembers what it was asked to play, and how often to stop.
+struct RecordingSpeaker : WaveOutput {
+  void Play(std::string_view name) override { played.emplace_back(name); }
+  void StopAll() override { ++stops; }
+  std::string Last() const { return played.empty() ? std::string() : played.back(); }
+  std::vector<std::string> played;
+  int stops = 0;
 };
 
 // The game's windows, with the loaded ones at hand as themselves for checks.
@@ -51,7 +56,7 @@ class TestForms : public Forms {
 class QtRun : public QtEventLoop {
  public:
   explicit QtRun(std::chrono::milliseconds pass = std::chrono::milliseconds(1), WaveOutput* sound = nullptr)
-      : QtEventLoop(pass), sound_(sound != nullptr ? *sound : silence_), forms(*this, sound_, random) {}
+      : QtEventLoop(pass), sound_(sound != nullptr ? *sound : speaker), forms(*this, sound_, random) {}
   QtRun(const QtRun&) = delete;
   QtRun& operator=(const QtRun&) = delete;
 
@@ -83,9 +88,10 @@ class QtRun : public QtEventLoop {
     ended_ = true;
   }
 
- private:
   // In this order: the windows are made with the speaker and the sequence.
-  Silence silence_;
+  RecordingSpeaker speaker;  // unless another was given
+
+ private:
   WaveOutput& sound_;
 
  public:

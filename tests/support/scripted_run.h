@@ -8,6 +8,7 @@
 // stops the run at once by throwing; Go() catches it and says why.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -110,7 +111,7 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   }
 
   // WaveOutput
-  void Play(std::string_view name) override { Note(std::string(name)); }
+  void Play(std::string_view name) override { heard.emplace_back(name), Note(heard.back()); }
   void StopAll() override { Note("silence"); }
 
   // The stand-ins of the three windows.
@@ -131,6 +132,8 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     const char* name_;
   };
 
+  // The game window, with what shows of it for the rules' checks: the
+  // portrait, the icon, the lamps, and what a screen reader was told.
   struct Game : Form, GameWindow {
     using Form::Form;
     void Show() override { Form::Show(); }
@@ -144,12 +147,15 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
       gameOver = visible;
       Use(visible ? "GAME OVER on" : "GAME OVER off");
     }
-    void StageBegins(const std::string& stage) override { Use("told " + stage); }
-    void GameOver() override { Use("told game over"); }
+    void StageBegins(const std::string& stage) override { Tell(stage); }
+    void GameOver() override { Tell("game over"); }
+    // How a key's answer is told: "bump at 3,5, 2 lamps left".
+    static std::string Answer(KeyAnswer answer, int x, int y, int lampsLeft) {
+      return std::array{"step", "bump", "goal"}[int(answer)] + (" at " + std::to_string(x)) + "," +
+             std::to_string(y) + ", " + std::to_string(lampsLeft) + " lamps left";
+    }
     void KeyAnswered(KeyAnswer answer, int x, int y, int lampsLeft) override {
-      const char* kinds[] = {"step", "bump", "goal"};
-      Use(std::string("told ") + kinds[static_cast<int>(answer)] + " " + std::to_string(x) + "," +
-          std::to_string(y) + " " + std::to_string(lampsLeft));
+      Tell(Answer(answer, x, y, lampsLeft));
     }
     void SetBoardBackColor(Colour) override {}
     void SetBoardForeColor(Colour) override {}
@@ -157,16 +163,24 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     void FillBoardBoxIn(int, int, int, int, Colour) override {}
     void SetIconLeft(int twips) override { iconLeft = twips; }
     void SetIconTop(int twips) override {
+      iconTop = twips;
       Use("icon " + std::to_string(iconLeft / kCellTwips) + "," + std::to_string(twips / kCellTwips));
     }
-    void ShowZupi(int index) override { Use("imgZupi " + std::to_string(index)); }
+    void ShowZupi(int index) override { face = index, Use("imgZupi " + std::to_string(index)); }
     void ShowRousoku(int) override {}
     void SetSafeLight(int index, Colour colour) override {
+      lamps.at(static_cast<std::size_t>(index)) = colour;
       Use("SafeLight " + std::to_string(index) + (colour == kGreen ? " green" : " red"));
     }
+    int RedLamps() const { return int(std::count(lamps.begin(), lamps.end(), kRed)); }
+    void Tell(const std::string& what) { told.push_back(what), Use("told " + what); }
+
     std::string label2;
     bool gameOver = false;
-    int iconLeft = 0;
+    int iconLeft = 0, iconTop = 0;
+    int face = -1;  // none shown yet
+    std::array<Colour, kLamps> lamps{kGreen, kGreen, kGreen};
+    std::vector<std::string> told;
   };
 
   struct Title : Form, TitleWindow {
@@ -209,6 +223,7 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   Title title{*this, "Form3"};
   Certificate certificate{*this, "Form2"};
   std::vector<std::string> journal;
+  std::vector<std::string> heard;  // the sounds played, in order
   SeededRandom random;
 
  private:
