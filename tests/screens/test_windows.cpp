@@ -149,7 +149,8 @@ class WindowsTest : public QObject {
     QCOMPARE(QPoint(PosX, PosY), k.cell);
     QCOMPARE(IsRunning, k.running);
     QCOMPARE(HitCount, Integer(0));
-    QCOMPARE(run->speaker.played, std::vector<std::string>{std::string(kZupiwlkWav)});
+    QCOMPARE(run->speaker.plays, 1L);
+    QCOMPARE(run->speaker.last, std::string(kZupiwlkWav));
     QCOMPARE(QApplication::focusWidget(), board);
     QCOMPARE(Control<QWidget>(form, "imgZupiIcon")->pos(),
              QPoint(TwipsToPixels(kCellTwips * k.cell.x()), TwipsToPixels(kCellTwips * k.cell.y())));
@@ -168,7 +169,7 @@ class WindowsTest : public QObject {
     Form1* form = Game();
     QTest::keyClick(Control<QWidget>(form, "Picture1"), Qt::Key_Up);
     QCOMPARE(HitCount, Integer(3));
-    QVERIFY(IsRunning && run->speaker.played.empty());
+    QVERIFY(IsRunning && run->speaker.plays == 0);
     form->SetSafeLight(3, kRed);
     form->ShowZupi(4);
     form->ShowRousoku(-1);
@@ -204,7 +205,7 @@ class WindowsTest : public QObject {
     QVERIFY(IsRunning);
     QTest::keyClick(window, key, Qt::AltModifier);
     QTRY_VERIFY2(!IsRunning, "the access key presses the button");  // shown pressed first
-    QCOMPARE(QString::fromStdString(run->speaker.Last()), sound);
+    QCOMPARE(QString::fromStdString(run->speaker.last), sound);
 
     IsRunning = true;
     button->setFocus();

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "app/qt_event_loop.h"
 #include "game/host.h"
@@ -22,12 +21,13 @@
 
 namespace zupi::test {
 
-// A speaker that remembers what it was asked to play, and how often to stop.
+// A speaker that counts the sounds it is asked to start, remembering the
+// last, and the stops; it keeps no more, however long the run.
 struct RecordingSpeaker : WaveOutput {
-  void Play(std::string_view name) override { played.emplace_back(name); }
+  void Play(std::string_view name) override { ++plays, last = name; }
   void StopAll() override { ++stops; }
-  std::string Last() const { return played.empty() ? std::string() : played.back(); }
-  std::vector<std::string> played;
+  long plays = 0;
+  std::string last;
   int stops = 0;
 };
 
