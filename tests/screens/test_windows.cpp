@@ -139,7 +139,7 @@ class WindowsTest : public QObject {
     test::SetCave(rows);
     PosX = PosY = 5;
     IsRunning = true;
-    Form1* form = Game();
+    Form1* form = run->StillGame();
     form->Show();
     QVERIFY(QTest::qWaitForWindowActive(form));
     QWidget* board = Control<QWidget>(form, "Picture1");
@@ -166,7 +166,7 @@ class WindowsTest : public QObject {
     PosY = 5;
     HitCount = 3;
     IsRunning = true;
-    Form1* form = Game();
+    Form1* form = run->StillGame();
     QTest::keyClick(Control<QWidget>(form, "Picture1"), Qt::Key_Up);
     QCOMPARE(HitCount, Integer(3));
     QVERIFY(IsRunning && run->speaker.plays == 0);
@@ -284,13 +284,6 @@ class WindowsTest : public QObject {
   }
 
  private:
-  // The game window, its candle stopped so that only the test ticks it.
-  Form1* Game() {
-    run->Load(1);
-    Control<QTimer>(run->forms.form1(), "rousokuTimer")->stop();
-    return run->forms.form1();
-  }
-
   // A candle tick that takes exactly these draws: in a lit stage the
   // passage colour, then the flame; none in a dark one.
   void Tick(std::vector<float> taken) {
@@ -308,7 +301,7 @@ class WindowsTest : public QObject {
   // Shows a window and puts it in the state a row names; nullptr when it
   // does not show.
   QWidget* SetUp(const QString& state) {
-    Form1* game = Game();
+    Form1* game = run->StillGame();
     test::SetCave(kCave);
     if (state.startsWith("game") && !Show(game)) return nullptr;
     if (state == "game-lit" || state == "game-reloaded") {
@@ -321,7 +314,7 @@ class WindowsTest : public QObject {
       game->SetSafeLight(0, kRed);
       game->SetSafeLight(1, kRed);
       game->SetGameOverVisible(true);
-      if (state == "game-reloaded" && (run->forms.UnloadForm1(), !Show(game = Game()))) return nullptr;
+      if (state == "game-reloaded" && (run->forms.UnloadForm1(), !Show(game = run->StillGame()))) return nullptr;
     } else if (state == "game-dark") {
       // Only the goal shows; the candle is out; the icon clipped below.
       IsDark = true;

@@ -6,6 +6,7 @@
 // to the speaker given, or to the run's own, which remembers it.
 #pragma once
 
+#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -76,6 +77,11 @@ class QtRun : public QtEventLoop {
     if (form == 1) return &(forms.LoadForm1(), *forms.form1());
     if (form == 2) return &(forms.LoadForm2(), *forms.form2());
     return &(forms.LoadForm3(), *forms.form3());
+  }
+  // The game window, loaded, its candle stopped so that only the test ticks it.
+  Form1* StillGame() {
+    Load(1)->findChild<QTimer*>(QStringLiteral("rousokuTimer"))->stop();
+    return forms.form1();
   }
   // The length of the passes from now on.
   void SetPass(std::chrono::milliseconds pass) { pass_ = pass; }
