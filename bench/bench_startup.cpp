@@ -1,10 +1,10 @@
 // Start-up time of the real program: from launching `grotzel` to its title
-// window being mapped on a private Xvfb server, found by polling the server's
+// window being mapped on the bench's private Xvfb (main runs the bench under
+// tests/support/on-private-x for this), found by polling the server's
 // window tree. The reference is a bare Qt program that maps an empty window
 // of the same title and size, launched in turn with the game, so the ratio
 // shows what the game adds to what any Qt Widgets program costs here. The
 // game is launched with a live, a stuck and no sound server.
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
@@ -29,53 +29,16 @@ bool TitleMapped(const e2e::X11Probe& x) {
   return false;
 }
 
-// An Xvfb server of its own, stopped with it. It picks a free display
-// number itself (-displayfd) and writes it out once it takes connections,
-// so two runs side by side never race for one number.
-class Xvfb {
- public:
-  Xvfb() {
-    server_.setStandardErrorFile(QProcess::nullDevice());
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24",
-                                           "-nolisten", "tcp", "-noreset"});
-    if (!server_.waitForStarted(2000)) return;  // no Xvfb at all
-    QByteArray number;
-    const QDeadlineTimer deadline(5000);
-    while (!number.contains('\n') && server_.waitForReadyRead(int(deadline.remainingTime())))
-      number += server_.readAllStandardOutput();
-    if (!number.contains('\n')) {
-      Stop();
-      return;
-    }
-    display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
-    qputenv("DISPLAY", display_.toLocal8Bit());
-  }
-  ~Xvfb() { Stop(); }
-  QString display() const { return display_; }
-
- private:
-  void Stop() {
-    if (server_.state() == QProcess::NotRunning) return;
-    server_.terminate();
-    if (!server_.waitForFinished(2000)) server_.kill();
-    server_.waitForFinished(1000);
-  }
-
-  QProcess server_;
-  QString display_;
-};
-
 // One launch: milliseconds to the title window, or why there are none.
 struct Launch {
   double ms = kNone;
   QString failure;
 };
 
-Launch LaunchToTitle(const QString& program, const QString& display, const QString& cwd) {
+Launch LaunchToTitle(const QString& program, const QString& cwd) {
   e2e::X11Probe x;
-  if (!x.connected()) return {kNone, QStringLiteral("no connection to ") + display};
+  if (!x.connected()) return {kNone, QStringLiteral("no connection to the X server")};
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("DISPLAY"), display);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.remove(QStringLiteral("WAYLAND_DISPLAY"));
   QProcess game;
@@ -107,16 +70,16 @@ Launch LaunchToTitle(const QString& program, const QString& display, const QStri
 }
 
 // Launches alternated with the bare window under one sound server state.
-Row MeasureUnder(const std::string& server, const QString& display, Notes& notes) {
+Row MeasureUnder(const std::string& server, Notes& notes) {
   Row row{"start-up, " + server + " sound server", kNone, "ms", "", kNone, 150};
   QTemporaryDir cwd;  // no sound files of the player's own
   const QString game = QStringLiteral(GROTZEL_BINARY), bare = QStringLiteral(BARE_WINDOW_BINARY);
-  LaunchToTitle(game, display, cwd.path());  // warm the caches
-  LaunchToTitle(bare, display, cwd.path());
+  LaunchToTitle(game, cwd.path());  // warm the caches
+  LaunchToTitle(bare, cwd.path());
   std::vector<double> gameMs, bareMs;
   for (int i = 0; i < kLaunches; ++i) {
     for (const auto& [program, times] : {std::pair{game, &gameMs}, std::pair{bare, &bareMs}}) {
-      const Launch launch = LaunchToTitle(program, display, cwd.path());
+      const Launch launch = LaunchToTitle(program, cwd.path());
       if (!launch.failure.isEmpty()) {
         notes.push_back("start-up (" + server + "): FAILED on launch " + std::to_string(i + 1) + ": " +
                         launch.failure.toStdString());
@@ -135,19 +98,14 @@ Row MeasureUnder(const std::string& server, const QString& display, Notes& notes
 }  // namespace
 
 std::vector<Row> MeasureStartUp(Notes& notes) {
-  Xvfb server;
-  if (server.display().isEmpty()) {
-    notes.push_back("start-up: FAILED, could not start Xvfb");
-    return {Row{"start-up to title window (Xvfb)", kNone, "ms", "", kNone, 150}};
-  }
   std::vector<Row> rows;
   {
     zupi::test::PrivatePulse pulse;  // points PULSE_SERVER at itself
-    rows.push_back(MeasureUnder("live", server.display(), notes));
+    rows.push_back(MeasureUnder("live", notes));
     pulse.Pause();
-    rows.push_back(MeasureUnder("stuck", server.display(), notes));
+    rows.push_back(MeasureUnder("stuck", notes));
   }  // and at nothing once gone
-  rows.push_back(MeasureUnder("no", server.display(), notes));
+  rows.push_back(MeasureUnder("no", notes));
   notes.push_back("start-up: median of " + std::to_string(kLaunches) +
                   " launches after one warm-up, each alternated with the bare window; "
                   "window found by polling X every 1 ms; the sound server is a private "

@@ -34,7 +34,7 @@ int RunPeakMemoryChild();
 // time from PlayWave to the sound server's sink, ms.
 std::vector<Row> MeasureSound(Notes& notes);
 
-// Launch of the real program to its title window under Xvfb, ms.
+// Launch of the real program to its title window on the bench's Xvfb, ms.
 std::vector<Row> MeasureStartUp(Notes& notes);
 
 }  // namespace bench

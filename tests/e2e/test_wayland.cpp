@@ -15,11 +15,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <deque>
 #include <map>
 
 #include "game/game_screen.h"
 #include "tests/e2e/game_process.h"
+#include "tests/support/auto_player.h"
 #include "tests/support/window_facts.h"
 
 using e2e::Game;
@@ -99,34 +99,23 @@ int WhitePixels(const QImage& shot, const QRect& box) {
 // two parts: the second begins with a bump into rock.
 std::pair<QStringList, QStringList> KeysToTheGoal(const QImage& shot) {
   const QRect board(0, 0, zupi::kBoardColumns, zupi::kBoardRows);  // in cells
-  const QPoint start(zupi::kStartX, zupi::kStartY);
-  const auto passage = [&](QPoint c) {  // sampled off the centre, where the icon never is
+  const auto passage = [&](int x, int y) {  // sampled off the centre, where the icon never is
     const auto at = [](int edge, int cell) { return edge + (zupi::kCellTwips * cell + 150) / zupi::kTwipsPerPixel; };
-    const QPoint pixel(at(zupi::kBoardRect.x(), c.x()), at(zupi::kBoardRect.y(), c.y()));
-    return board.contains(c) && qGray(Pixel(shot, pixel)) > 10;
+    return qGray(Pixel(shot, {at(zupi::kBoardRect.x(), x), at(zupi::kBoardRect.y(), y)})) > 10;
   };
-  const std::vector<std::pair<QString, QPoint>> sides = {
-      {"Left", {-1, 0}}, {"Right", {1, 0}}, {"Up", {0, -1}}, {"Down", {0, 1}}};
-  const auto id = [](QPoint c) { return c.x() * zupi::kBoardRows + c.y(); };
-  std::map<int, int> from{{id(start), -1}};  // breadth first from the start: the side each cell was reached by
-  std::deque<QPoint> open{start};
-  for (; !open.empty() && open.front().x() != zupi::kGoalColumn; open.pop_front())
-    for (int side = 0; side < 4; ++side)
-      if (const QPoint next = open.front() + sides[side].second; passage(next) && from.emplace(id(next), side).second)
-        open.push_back(next);
-  std::vector<int> path;
-  for (QPoint cell = open.empty() ? start : open.front(); from[id(cell)] >= 0;
-       cell -= sides[from[id(cell)]].second)
-    path.insert(path.begin(), from[id(cell)]);
+  const std::map<zupi::Integer, std::pair<QString, QPoint>> sides = {{zupi::kKeyLeft, {"Left", {-1, 0}}},
+      {zupi::kKeyRight, {"Right", {1, 0}}}, {zupi::kKeyUp, {"Up", {0, -1}}}, {zupi::kKeyDown, {"Down", {0, 1}}}};
   std::pair<QStringList, QStringList> keys;
   QStringList* part = &keys.first;
-  QPoint cell = start;
-  for (int side : path) {
-    for (const auto& [key, step] : sides)
-      if (part == &keys.first && board.contains(cell + step) && !passage(cell + step))
-        part = &keys.second, *part << "-k" << key << "-s" << "40";
-    *part << "-k" << sides[side].first << "-s" << "40";
-    cell += sides[side].second;
+  QPoint cell(zupi::kStartX, zupi::kStartY);
+  for (zupi::Integer key : zupi::test::WayToGoal(passage, cell.x(), cell.y())) {
+    for (const auto& [code, side] : sides) {
+      const QPoint next = cell + side.second;
+      if (part == &keys.first && board.contains(next) && !passage(next.x(), next.y()))
+        part = &keys.second, *part << "-k" << side.first << "-s" << "40";
+    }
+    *part << "-k" << sides.at(key).first << "-s" << "40";
+    cell += sides.at(key).second;
   }
   return keys;
 }

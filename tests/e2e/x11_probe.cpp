@@ -161,6 +161,19 @@ QByteArray X11Probe::textProperty(unsigned long window, const char* name) const 
   return TextProperty(display_, window, name);
 }
 
+QString X11Probe::captionText(unsigned long window, const char* name) const {
+  XTextProperty property{};
+  if (!XGetTextProperty(display_, window, &property, XInternAtom(display_, name, False))) return QString();
+  char** list = nullptr;
+  int count = 0;
+  QString text;
+  if (Xutf8TextPropertyToTextList(display_, &property, &list, &count) == Success && count == 1)
+    text = QString::fromUtf8(list[0]);
+  if (list) XFreeStringList(list);
+  XFree(property.value);
+  return text;
+}
+
 QMargins X11Probe::frameExtents(unsigned long window) const {
   const auto e = Items(display_, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
   if (e.size() != 4) return QMargins();

@@ -43,6 +43,8 @@ class X11Probe {
   bool managerAnswers(int ms) const;
   // A caption property as stored: its bytes.
   QByteArray textProperty(unsigned long window, const char* name) const;
+  // The same as text, decoded from whatever encoding its type names.
+  QString captionText(unsigned long window, const char* name) const;
   // The frame the manager drew around a window (_NET_FRAME_EXTENTS).
   QMargins frameExtents(unsigned long window) const;
   // The colour of a pixel of a window, in window coordinates.

@@ -15,8 +15,8 @@
 #include "player/move_by_key.h"
 #include "tests/support/cave_text.h"
 #include "tests/support/game_state.h"
-#include "tests/support/recorders.h"
 #include "tests/support/scripted_random.h"
+#include "tests/support/scripted_run.h"
 
 using namespace zupi;
 using zupi::test::CaveRows;
@@ -123,39 +123,43 @@ class RulesTest : public QObject {
   }
   void keysAnswerOnTheCellTheyLeave() {
     QFETCH(Answer, a);
+    test::ScriptedRun run;
+    GameWindow& screen = run.LoadForm1();
     test::SetCave(kCorridor);
-    test::RecordingScreen screen;
-    test::RecordingSpeaker speaker;
     PosX = static_cast<Integer>(a.from.x());
     PosY = static_cast<Integer>(a.from.y());
     HitCount = static_cast<Integer>(a.hits);
     IsRunning = true;
-    MoveByKey(screen, speaker, a.key);
+    MoveByKey(screen, run, a.key);
     QCOMPARE(QPoint(PosX, PosY), a.to);
-    QCOMPARE(screen.zupi, a.picture);
-    QCOMPARE(speaker.played, std::vector<std::string>{std::string(a.sound)});
+    QCOMPARE(run.game.face, a.picture);
+    QCOMPARE(run.heard, std::vector<std::string>{std::string(a.sound)});
     QCOMPARE(IsRunning, a.running);
     QCOMPARE(StageResult, a.result);
-    QCOMPARE(QPoint(screen.iconLeft, screen.iconTop), a.to * kCellTwips);  // placed again
+    QCOMPARE(QPoint(run.game.iconLeft, run.game.iconTop), a.to * kCellTwips);  // placed again
     const bool bump = a.picture == kZupiHurt;
     QCOMPARE(HitCount, Integer(a.hits + bump));
-    QCOMPARE(screen.RedLamps(), int(bump));
-    if (bump) QCOMPARE(screen.lamps[static_cast<std::size_t>(a.hits)], kRed);  // left to right
+    std::array<Colour, kLamps> lamps{kGreen, kGreen, kGreen};
+    if (bump) lamps[static_cast<std::size_t>(a.hits)] = kRed;  // left to right
+    QCOMPARE(run.game.lamps, lamps);
     // Told to the window as well, for players who follow the game by ear.
     const KeyAnswer told = bump ? KeyAnswer::Bump : a.picture == kZupiWink ? KeyAnswer::Goal : KeyAnswer::Step;
-    QCOMPARE(screen.answers,
-             (std::vector<test::RecordingScreen::Answered>{{told, a.to.x(), a.to.y(), kLamps - a.hits - bump}}));
+    QCOMPARE(run.told, std::vector<std::string>{run.game.Answer(told, a.to.x(), a.to.y(), kLamps - a.hits - bump)});
   }
 
   // Three levels per difficulty, then pro for ever, each named in its
-  // stage message; the other messages the flow's test sees on screen.
+  // stage message: the messages' lines and spaces exactly, which the flow's
+  // test reads as a player does.
   void levelsChooseTheirDifficulty() {
     const Integer expected[] = {1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4};
     for (Integer level = 1; level <= 12; ++level) QCOMPARE(DifficultyForLevel(level), expected[level - 1]);
     QCOMPARE(DifficultyForLevel(500), Integer{4});
+    QCOMPARE(StageMessage(1, false), std::string("洞窟 1-A\r\n\r\n 初級マップです。"));
     QCOMPARE(StageMessage(6, false), std::string("洞窟 6-A\r\n\r\n 中級マップです。"));
     QCOMPARE(StageMessage(7, false), std::string("洞窟 7-A\r\n\r\n 上級マップです。"));
     QCOMPARE(StageMessage(123, false), std::string("洞窟 123-A\r\n\r\n プロ級マップです。"));
+    QCOMPARE(StageMessage(1, true),
+             std::string("洞窟 1-B\r\n\r\n1-Aと同じマップです。\r\n暗いから壁にぶつからないように気をつけて!"));
   }
 
   // A walker that reads its draws wrongly digs a different cave, or takes

@@ -34,9 +34,7 @@ class AccessibilityTest : public QObject {
                          "....................", "....................", "....................",
                          "...................."});
     run = std::make_unique<zupi::test::QtRun>();
-    run->forms.LoadForm1();
-    form = run->forms.form1();
-    Control<QTimer>(form, "rousokuTimer")->stop();
+    form = run->StillGame();
   }
   void cleanup() { run.reset(); }
 

@@ -13,10 +13,10 @@
 #include "tests/support/qt_run.h"
 
 #ifdef GROTZEL_X11  // set by the build where Xlib is there
+#include "tests/e2e/x11_probe.h"
 // Last: Xlib's macros (None, Bool) would clash with names above.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #endif
 
 namespace {
@@ -29,37 +29,13 @@ bool OnX11() { return QGuiApplication::platformName() == "xcb"; }
 
 #ifdef GROTZEL_X11
 
-// A caption property of a native window: its bytes, and its text decoded
-// from whatever encoding its type names.
-struct Caption {
-  QByteArray bytes;
-  QString text;
-};
-
-Caption ReadCaption(Display* d, unsigned long window, const char* name) {
-  XTextProperty property{};
-  Caption caption;
-  if (!XGetTextProperty(d, window, &property, XInternAtom(d, name, False))) return caption;
-  caption.bytes = QByteArray(reinterpret_cast<char*>(property.value), int(property.nitems));
-  char** list = nullptr;
-  int count = 0;
-  if (Xutf8TextPropertyToTextList(d, &property, &list, &count) == Success && count == 1)
-    caption.text = QString::fromUtf8(list[0]);
-  if (list) XFreeStringList(list);
-  XFree(property.value);
-  return caption;
-}
-
 // Both caption properties of the window's native window must hold exactly
 // `caption`: _NET_WM_NAME in UTF-8, WM_NAME in whatever encoding it names.
 void CheckCaptionProperties(QWidget* window, const QString& caption) {
-  Display* d = XOpenDisplay(nullptr);
-  QVERIFY(d != nullptr);
-  const Caption net = ReadCaption(d, window->winId(), "_NET_WM_NAME");
-  const Caption old = ReadCaption(d, window->winId(), "WM_NAME");
-  XCloseDisplay(d);
-  QCOMPARE(net.bytes, caption.toUtf8());
-  QCOMPARE(old.text, caption);
+  const e2e::X11Probe x;
+  QVERIFY(x.connected());
+  QCOMPARE(x.textProperty(window->winId(), "_NET_WM_NAME"), caption.toUtf8());
+  QCOMPARE(x.captionText(window->winId(), "WM_NAME"), caption);
 }
 
 // A window manager as far as the root window's properties tell: it leaves a

@@ -15,7 +15,6 @@
 #include "screens/twips.h"
 #include "tests/support/cave_text.h"
 #include "tests/support/driver.h"
-#include "tests/support/recorders.h"
 #include "tests/support/window_facts.h"
 
 using namespace zupi;
@@ -89,8 +88,7 @@ class WindowsTest : public QObject {
  private slots:
   void init() {
     test::ResetGameState();
-    speaker = {};
-    run = std::make_unique<test::QtRun>(std::chrono::milliseconds(1), &speaker);
+    run = std::make_unique<test::QtRun>();
   }
   void cleanup() { run.reset(); }
 
@@ -141,7 +139,7 @@ class WindowsTest : public QObject {
     test::SetCave(rows);
     PosX = PosY = 5;
     IsRunning = true;
-    Form1* form = Game();
+    Form1* form = run->StillGame();
     form->Show();
     QVERIFY(QTest::qWaitForWindowActive(form));
     QWidget* board = Control<QWidget>(form, "Picture1");
@@ -151,7 +149,8 @@ class WindowsTest : public QObject {
     QCOMPARE(QPoint(PosX, PosY), k.cell);
     QCOMPARE(IsRunning, k.running);
     QCOMPARE(HitCount, Integer(0));
-    QCOMPARE(speaker.played, std::vector<std::string>{std::string(kZupiwlkWav)});
+    QCOMPARE(run->speaker.plays, 1L);
+    QCOMPARE(run->speaker.last, std::string(kZupiwlkWav));
     QCOMPARE(QApplication::focusWidget(), board);
     QCOMPARE(Control<QWidget>(form, "imgZupiIcon")->pos(),
              QPoint(TwipsToPixels(kCellTwips * k.cell.x()), TwipsToPixels(kCellTwips * k.cell.y())));
@@ -167,10 +166,10 @@ class WindowsTest : public QObject {
     PosY = 5;
     HitCount = 3;
     IsRunning = true;
-    Form1* form = Game();
+    Form1* form = run->StillGame();
     QTest::keyClick(Control<QWidget>(form, "Picture1"), Qt::Key_Up);
     QCOMPARE(HitCount, Integer(3));
-    QVERIFY(IsRunning && speaker.played.empty());
+    QVERIFY(IsRunning && run->speaker.plays == 0);
     form->SetSafeLight(3, kRed);
     form->ShowZupi(4);
     form->ShowRousoku(-1);
@@ -206,7 +205,7 @@ class WindowsTest : public QObject {
     QVERIFY(IsRunning);
     QTest::keyClick(window, key, Qt::AltModifier);
     QTRY_VERIFY2(!IsRunning, "the access key presses the button");  // shown pressed first
-    QCOMPARE(QString::fromStdString(speaker.Last()), sound);
+    QCOMPARE(QString::fromStdString(run->speaker.last), sound);
 
     IsRunning = true;
     button->setFocus();
@@ -242,7 +241,7 @@ class WindowsTest : public QObject {
     window->show();
     test::CloseByUser(window);
     QVERIFY(run->ended() && !window->isVisible());
-    QCOMPARE(speaker.stops, 1);
+    QCOMPARE(run->speaker.stops, 1);
   }
 
   // Each step of a sequence shows its own control and only that one.
@@ -285,13 +284,6 @@ class WindowsTest : public QObject {
   }
 
  private:
-  // The game window, its candle stopped so that only the test ticks it.
-  Form1* Game() {
-    run->Load(1);
-    Control<QTimer>(run->forms.form1(), "rousokuTimer")->stop();
-    return run->forms.form1();
-  }
-
   // A candle tick that takes exactly these draws: in a lit stage the
   // passage colour, then the flame; none in a dark one.
   void Tick(std::vector<float> taken) {
@@ -309,7 +301,7 @@ class WindowsTest : public QObject {
   // Shows a window and puts it in the state a row names; nullptr when it
   // does not show.
   QWidget* SetUp(const QString& state) {
-    Form1* game = Game();
+    Form1* game = run->StillGame();
     test::SetCave(kCave);
     if (state.startsWith("game") && !Show(game)) return nullptr;
     if (state == "game-lit" || state == "game-reloaded") {
@@ -322,7 +314,7 @@ class WindowsTest : public QObject {
       game->SetSafeLight(0, kRed);
       game->SetSafeLight(1, kRed);
       game->SetGameOverVisible(true);
-      if (state == "game-reloaded" && (run->forms.UnloadForm1(), !Show(game = Game()))) return nullptr;
+      if (state == "game-reloaded" && (run->forms.UnloadForm1(), !Show(game = run->StillGame()))) return nullptr;
     } else if (state == "game-dark") {
       // Only the goal shows; the candle is out; the icon clipped below.
       IsDark = true;
@@ -355,7 +347,6 @@ class WindowsTest : public QObject {
     return game;
   }
 
-  test::RecordingSpeaker speaker;
   std::unique_ptr<test::QtRun> run;
 };
 

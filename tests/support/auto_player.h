@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <queue>
 #include <vector>
 
@@ -12,16 +13,19 @@
 
 namespace zupi::test {
 
-// The arrows of a shortest passage path from (PosX, PosY) to column 19;
-// empty when there is none.
-inline std::vector<Integer> WayToGoal() {
+// The arrows of a shortest path from (fromX, fromY), the player's cell
+// unless given, to column 19 over the cells `passage` takes (the cave's passage
+// unless given: a test on the real program reads it off the screen); empty
+// when there is none.
+inline std::vector<Integer> WayToGoal(const std::function<bool(int, int)>& passage = {}, int fromX = PosX,
+                                      int fromY = PosY) {
   constexpr int dx[] = {1, 0, 0, -1}, dy[] = {0, -1, 1, 0};
   constexpr Integer keys[] = {kKeyRight, kKeyUp, kKeyDown, kKeyLeft};
   std::array<int, kBoardColumns * kBoardRows> from;  // the direction that led here
   from.fill(-1);
   std::queue<std::pair<int, int>> todo;
-  todo.push({PosX, PosY});
-  from[PosX + kBoardColumns * PosY] = 4;  // the start itself
+  todo.push({fromX, fromY});
+  from[fromX + kBoardColumns * fromY] = 4;  // the start itself
   while (!todo.empty()) {
     auto [x, y] = todo.front();
     todo.pop();
@@ -34,7 +38,7 @@ inline std::vector<Integer> WayToGoal() {
     for (int d = 0; d < 4; ++d) {
       const int nx = x + dx[d], ny = y + dy[d];
       if (nx < 0 || ny < 0 || nx >= kBoardColumns || ny >= kBoardRows) continue;
-      if (from[nx + kBoardColumns * ny] != -1 || CaveMap(nx, ny) == 0) continue;
+      if (from[nx + kBoardColumns * ny] != -1 || !(passage ? passage(nx, ny) : CaveMap(nx, ny) != 0)) continue;
       from[nx + kBoardColumns * ny] = d;
       todo.push({nx, ny});
     }

@@ -3,11 +3,13 @@
 // a close by the user that ends Main by throwing ProgramEnd once the
 // toolkit has returned from the handler, instead of ending the process.
 // The run is the host's event source and owns its windows; the sound goes
-// to the speaker given, or nowhere.
+// to the speaker given, or to the run's own, which remembers it.
 #pragma once
 
+#include <QTimer>
 #include <chrono>
 #include <functional>
+#include <string>
 
 #include "app/qt_event_loop.h"
 #include "game/host.h"
@@ -20,10 +22,14 @@
 
 namespace zupi::test {
 
-// A speaker that hears nothing.
-struct Silence : WaveOutput {
-  void Play(std::string_view) override {}
-  void StopAll() override {}
+// A speaker that counts the sounds it is asked to start, remembering the
+// last, and the stops; it keeps no more, however long the run.
+struct RecordingSpeaker : WaveOutput {
+  void Play(std::string_view name) override { ++plays, last = name; }
+  void StopAll() override { ++stops; }
+  long plays = 0;
+  std::string last;
+  int stops = 0;
 };
 
 // The game's windows, with the loaded ones at hand as themselves for checks.
@@ -51,7 +57,7 @@ class TestForms : public Forms {
 class QtRun : public QtEventLoop {
  public:
   explicit QtRun(std::chrono::milliseconds pass = std::chrono::milliseconds(1), WaveOutput* sound = nullptr)
-      : QtEventLoop(pass), sound_(sound != nullptr ? *sound : silence_), forms(*this, sound_, random) {}
+      : QtEventLoop(pass), sound_(sound != nullptr ? *sound : speaker), forms(*this, sound_, random) {}
   QtRun(const QtRun&) = delete;
   QtRun& operator=(const QtRun&) = delete;
 
@@ -72,6 +78,11 @@ class QtRun : public QtEventLoop {
     if (form == 2) return &(forms.LoadForm2(), *forms.form2());
     return &(forms.LoadForm3(), *forms.form3());
   }
+  // The game window, loaded, its candle stopped so that only the test ticks it.
+  Form1* StillGame() {
+    Load(1)->findChild<QTimer*>(QStringLiteral("rousokuTimer"))->stop();
+    return forms.form1();
+  }
   // The length of the passes from now on.
   void SetPass(std::chrono::milliseconds pass) { pass_ = pass; }
 
@@ -83,9 +94,10 @@ class QtRun : public QtEventLoop {
     ended_ = true;
   }
 
- private:
   // In this order: the windows are made with the speaker and the sequence.
-  Silence silence_;
+  RecordingSpeaker speaker;  // unless another was given
+
+ private:
   WaveOutput& sound_;
 
  public:

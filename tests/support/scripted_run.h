@@ -1,18 +1,26 @@
 // The game flow without a display: one object stands in for the event
 // loop, the three windows and the speaker, and with a seeded random
-// sequence makes the host the flow runs on. It counts wait passes instead of
-// sleeping, delivers the keys and clicks a test plans at the passes it plans
-// them, and writes everything the flow asks of the windows and the speaker
-// into a journal, each line stamped with its pass ("10 Form3 Image2"). A broken
-// expectation, a wait that nothing could end, or a run that goes on too long
-// stops the run at once by throwing; Go() catches it and says why.
+// sequence makes the host the flow runs on. It counts wait passes (100 ms
+// each) instead of sleeping and delivers the keys and clicks a test plans at
+// the passes it plans them. It writes down what a player notices, when the
+// player would notice it: whenever the flow hands over to the event loop,
+// as the real windows paint only then, what shows that did not show so
+// before and what went, then the sounds started and what a screen reader
+// was told meanwhile, each line stamped with the time in seconds ("1.0 shows
+// start button", "1.0 hears dong.wav"). What the flow does and undoes
+// between two paints never shows, as on screen. A broken expectation, a wait
+// that nothing could end, or a run that goes on too long stops the run at
+// once by throwing; Go() catches it and says why.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/host.h"
@@ -30,6 +38,16 @@ struct RunStopped {
 // Stops the run at once unless `ok`.
 inline void Expect(bool ok, const std::string& what) {
   if (!ok) throw RunStopped{what};
+}
+
+// A caption as a player reads it: its lines, trimmed, one space between.
+inline std::string Read(const std::string& caption) {
+  std::string text;
+  for (char c : caption) {
+    if (c == '\r' || ((c == '\n' || c == ' ') && (text.empty() || text.back() == ' '))) continue;
+    text += c == '\n' ? ' ' : c;
+  }
+  return text;
 }
 
 class ScriptedRun : public EventSource, public Windows, public WaveOutput {
@@ -52,41 +70,42 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   // Runs `body` (PlayGame, Main, ...) on the host; returns "" when it
   // returned, "end" when the program ended, or why the run was stopped.
   std::string Go(const std::function<void(const Host&)>& body) {
+    std::string end;
     try {
       body(host());
-      return "";
     } catch (const ProgramEnd&) {
-      return "end";
+      end = "end";
     } catch (const RunStopped& stop) {
-      return "pass " + std::to_string(pass_) + ": " + stop.why;
+      end = "pass " + std::to_string(pass_) + ": " + stop.why;
     }
+    Notice();
+    return end;
   }
 
   // The player's hands.
   void Press(Integer key) {
     Expect(game.loaded && game.shown, "a key pressed with no game window shown");
-    Note("key " + std::to_string(key));
     MoveByKey(game, *this, key);
   }
   void ClickStart() {
-    if (title.loaded && title.revealed.count("Command1")) Form3Command1Click(*this);  // else not there to click
+    if (title.loaded && title.revealed.count(int(TitlePart::Command1))) Form3Command1Click(*this);  // else not there
   }
   void ClickOk() {
-    if (certificate.loaded && certificate.revealed.count("Command1")) Form2Command1Click();
+    if (certificate.loaded && certificate.revealed.count(int(CertificatePart::Command1))) Form2Command1Click();
   }
   void CloseByUser() { CloseRule(*this, *this, kUnloadByUser); }
 
-  // The journal lines that contain `part`.
-  std::vector<std::string> Lines(const std::string& part) const {
+  // The lines noticed that contain `part`.
+  std::vector<std::string> Noticed(const std::string& part) const {
     std::vector<std::string> lines;
-    for (const std::string& line : journal)
+    for (const std::string& line : noticed)
       if (line.find(part) != std::string::npos) lines.push_back(line);
     return lines;
   }
-  void Note(const std::string& what) { journal.push_back(std::to_string(pass_) + " " + what); }
 
-  // EventSource
+  // EventSource: every handling of events is a moment the windows paint.
   void DoEvents() override {
+    Notice();
     while (!plan_.empty() && plan_.begin()->first <= pass_) {
       auto action = std::move(plan_.begin()->second);
       plan_.erase(plan_.begin());
@@ -94,9 +113,11 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     }
   }
   void HandleEventsForAPass() override {
+    Notice();
     Expect(++pass_ < kPassLimit, "the run goes on without end");
   }
   void WaitForEvents() override {
+    Notice();
     Expect(++waits_ < kPassLimit, "the run goes on without end");
     if (!plan_.empty() && plan_.begin()->first <= pass_) return DoEvents();
     if (whenIdle && whenIdle()) return;
@@ -105,68 +126,102 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     DoEvents();
   }
   void EndProgram() override {
-    Note("end");
+    for (Form* form : forms_) form->shown = false;
+    ended_ = true;
     throw ProgramEnd{};
   }
 
   // WaveOutput
-  void Play(std::string_view name) override { Note(std::string(name)); }
-  void StopAll() override { Note("silence"); }
+  void Play(std::string_view name) override { heard.emplace_back(name); }
+  void StopAll() override { heard.emplace_back("silence"); }
 
-  // The stand-ins of the three windows.
+  // The stand-ins of the three windows, each fresh from its layout when it
+  // loads. What shows of one is a row of fixed places, the window itself
+  // first, then its parts, "" where nothing shows; no row while it is hidden.
   struct Form : Window {
-    Form(ScriptedRun& run, const char* name) : run_(run), name_(name) {}
-    void Show() override { Use("show"), shown = true; }
-    void CenterForm() override { Use("centre"); }
-    void ShowControl(const char* control) { revealed.insert(control), Use(control); }
-    void Use(const std::string& what) {
-      Expect(loaded, std::string(name_) + " used while not loaded");
-      run_.Note(name_ + (" " + what));
+    Form(ScriptedRun& run, const char* name) : name(name), run_(run) { run.forms_.push_back(this); }
+    void Show() override { Use(), shown = true; }
+    void CenterForm() override { Use(), centred = true; }
+    void Use() const { Expect(loaded, name + " used while not loaded"); }
+    virtual void Fresh() { shown = centred = false, revealed.clear(); }
+    virtual std::vector<std::string> Parts() const = 0;
+    std::vector<std::string> Seen() const {
+      if (!shown) return {};
+      std::vector<std::string> seen = Parts();
+      seen.insert(seen.begin(), name + (centred ? ", centred" : ""));
+      return seen;
     }
-    bool loaded = false, shown = false;
-    std::set<std::string> revealed;
+    // `how` when `part` is revealed.
+    std::string Revealed(int part, std::string how) const { return revealed.count(part) ? how : ""; }
+    bool loaded = false, shown = false, centred = false;
+    std::set<int> revealed;
+    const std::string name;
 
    protected:
     ScriptedRun& run_;
-    const char* name_;
   };
 
+  // The game window, with what shows of it also at hand for the rules'
+  // checks: the portrait, the icon, the lamps.
   struct Game : Form, GameWindow {
     using Form::Form;
     void Show() override { Form::Show(); }
     void CenterForm() override { Form::CenterForm(); }
-    void SetLabel2(const std::string& caption) override {
-      label2 = caption;
-      Use("Label2 " + caption.substr(0, caption.find('\r')));
-    }
+    void SetLabel2(const std::string& caption) override { Use(), label2 = caption; }
     bool GameOverVisible() const override { return gameOver; }
-    void SetGameOverVisible(bool visible) override {
-      gameOver = visible;
-      Use(visible ? "GAME OVER on" : "GAME OVER off");
+    void SetGameOverVisible(bool visible) override { Use(), gameOver = visible; }
+    void StageBegins(const std::string& stage) override { Tell(stage); }
+    void GameOver() override { Tell("game over"); }
+    // How a key's answer is told: "bump at 3,5, life 2".
+    static std::string Answer(KeyAnswer answer, int x, int y, int lampsLeft) {
+      return std::array{"step", "bump", "goal"}[int(answer)] + (" at " + std::to_string(x)) + "," +
+             std::to_string(y) + ", life " + std::to_string(lampsLeft);
     }
-    void StageBegins(const std::string& stage) override { Use("told " + stage); }
-    void GameOver() override { Use("told game over"); }
     void KeyAnswered(KeyAnswer answer, int x, int y, int lampsLeft) override {
-      const char* kinds[] = {"step", "bump", "goal"};
-      Use(std::string("told ") + kinds[static_cast<int>(answer)] + " " + std::to_string(x) + "," +
-          std::to_string(y) + " " + std::to_string(lampsLeft));
+      Tell(Answer(answer, x, y, lampsLeft));
     }
-    void SetBoardBackColor(Colour) override {}
-    void SetBoardForeColor(Colour) override {}
-    void FillBoardBox(int, int, int, int) override {}
-    void FillBoardBoxIn(int, int, int, int, Colour) override {}
-    void SetIconLeft(int twips) override { iconLeft = twips; }
-    void SetIconTop(int twips) override {
-      Use("icon " + std::to_string(iconLeft / kCellTwips) + "," + std::to_string(twips / kCellTwips));
+    // The board: each cell black (' '), passage ('#') or goal ('G').
+    void SetBoardBackColor(Colour) override { Use(), board.assign(kBoardColumns * kBoardRows, ' '); }
+    void SetBoardForeColor(Colour colour) override { fore = colour; }
+    void FillBoardBox(int x1, int y1, int, int) override { FillBoardBoxIn(x1, y1, 0, 0, fore); }
+    void FillBoardBoxIn(int x1, int y1, int, int, Colour colour) override {
+      Use();
+      board.at(std::size_t(x1 / kCellTwips + kBoardColumns * (y1 / kCellTwips))) =
+          colour == RGB(0, 0, 0) ? ' ' : colour == RGB(255, 255, 128) ? 'G' : '#';
     }
-    void ShowZupi(int index) override { Use("imgZupi " + std::to_string(index)); }
+    void SetIconLeft(int twips) override { Use(), iconLeft = twips; }
+    void SetIconTop(int twips) override { Use(), iconTop = twips; }
+    void ShowZupi(int index) override { Use(), face = index; }
     void ShowRousoku(int) override {}
-    void SetSafeLight(int index, Colour colour) override {
-      Use("SafeLight " + std::to_string(index) + (colour == kGreen ? " green" : " red"));
+    void SetSafeLight(int index, Colour colour) override { Use(), lamps.at(std::size_t(index)) = colour; }
+    void Tell(const std::string& what) { Use(), run_.told.push_back(what); }
+
+    void Fresh() override {
+      Form::Fresh();
+      label2.clear(), board.clear();
+      gameOver = false, fore = -1, iconLeft = iconTop = face = -1;
+      lamps.fill(kGreen);
     }
-    std::string label2;
+    std::vector<std::string> Parts() const override {
+      const auto drawn = [this](char cell) { return board.find(cell) != std::string::npos; };
+      const char* faces[] = {"Zupi looks normal", "Zupi looks startled", "Zupi looks hurt", "Zupi winks"};
+      const std::string cell = std::to_string(iconLeft / kCellTwips) + "," + std::to_string(iconTop / kCellTwips);
+      std::string colours = "lamps";
+      for (Colour lamp : lamps) colours += lamp == kGreen ? " green" : " red";
+      return {Read(label2),
+              board.empty() ? "" : drawn('#') ? "the cave lit" : drawn('G') ? "only the goal" : "a black board",
+              face < 0 ? "" : faces[face],
+              iconTop < 0 ? "" : "Zupi at " + cell,
+              colours,
+              gameOver ? "GAME OVER" : ""};
+    }
+
+    std::string label2, board;
     bool gameOver = false;
-    int iconLeft = 0;
+    Colour fore = -1;
+    int iconLeft = -1, iconTop = -1;  // twips; not placed yet
+    int face = -1;                    // none shown yet
+    std::array<Colour, kLamps> lamps{kGreen, kGreen, kGreen};
   };
 
   struct Title : Form, TitleWindow {
@@ -174,60 +229,92 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     void Show() override { Form::Show(); }
     void CenterForm() override { Form::CenterForm(); }
     void ShowImage1() override {
+      Use(), image1 = true;
       Expect(run_.game.loaded, "the title's picture needs the game window loaded");
-      Use("Image1");
     }
-    void Reveal(TitlePart part) override { ShowControl(std::array{"Image2", "Label1", "Command1"}[int(part)]); }
+    void Reveal(TitlePart part) override { Use(), revealed.insert(int(part)); }
+    void Fresh() override { Form::Fresh(), image1 = false; }
+    std::vector<std::string> Parts() const override {
+      return {image1 ? "Zupi's picture" : "", Revealed(0, "title"), Revealed(1, "copyright"),
+              Revealed(2, "start button")};
+    }
+    bool image1 = false;
   };
 
   struct Certificate : Form, CertificateWindow {
     using Form::Form;
     void Show() override { Form::Show(); }
     void CenterForm() override { Form::CenterForm(); }
-    void SetLabel3(const std::string& caption) override {
-      label3 = caption;
-      Use("Label3 set");
-    }
-    void Reveal(CertificatePart part) override {
-      ShowControl(std::array{"Label1", "Label2", "Label3", "Command1"}[int(part)]);
+    void SetLabel3(const std::string& caption) override { Use(), label3 = caption; }
+    void Reveal(CertificatePart part) override { Use(), revealed.insert(int(part)); }
+    void Fresh() override { Form::Fresh(), label3.clear(); }
+    std::vector<std::string> Parts() const override {
+      return {Revealed(0, "heading"), Revealed(1, "title"), Revealed(2, Read(label3)), Revealed(3, "OK button")};
     }
     std::string label3;
   };
 
   // Windows
-  GameWindow& LoadForm1() override {
-    if (Load(game)) game.gameOver = false;
-    return game;
-  }
+  GameWindow& LoadForm1() override { return Load(game), game; }
   void UnloadForm1() override { Unload(game); }
   CertificateWindow& LoadForm2() override { return Load(certificate), certificate; }
   void UnloadForm2() override { Unload(certificate); }
   TitleWindow& LoadForm3() override { return Load(title), title; }
   void UnloadForm3() override { Unload(title); }
 
-  Game game{*this, "Form1"};
-  Title title{*this, "Form3"};
-  Certificate certificate{*this, "Form2"};
-  std::vector<std::string> journal;
+ private:
+  std::vector<Form*> forms_;  // as they are made below
+
+ public:
+  Game game{*this, "game window"};
+  Title title{*this, "title window"};
+  Certificate certificate{*this, "certificate window"};
+  std::vector<std::string> noticed;  // what the player noticed, in order
+  std::vector<std::string> heard;    // the sounds started, in order; "silence" where it all stopped
+  std::vector<std::string> told;     // what a screen reader was told, in order
   SeededRandom random;
 
+  // A pass's time as the lines give it: pass 25 is "2.5" seconds.
+  static std::string Time(int pass) { return std::to_string(pass / 10) + "." + std::to_string(pass % 10); }
+  // Writes down what the player notices now, at the time of this pass:
+  // first what went, then what shows anew or otherwise.
+  void Notice() {
+    const std::string at = Time(pass_) + " ";
+    std::vector<std::vector<std::string>> now;
+    for (const Form* form : forms_) now.push_back(form->Seen());
+    seen_.resize(now.size());
+    for (std::size_t w = 0; w < now.size(); ++w)
+      for (std::size_t place = 0; place < seen_[w].size(); ++place)
+        if (now[w].empty() ? place == 0 : !seen_[w][place].empty() && now[w][place].empty())
+          noticed.push_back(at + "hides " + (place == 0 ? forms_[w]->name : seen_[w][place]));
+    for (std::size_t w = 0; w < now.size(); ++w)
+      for (std::size_t place = 0; place < now[w].size(); ++place)
+        if (!now[w][place].empty() && (seen_[w].empty() || seen_[w][place] != now[w][place]))
+          noticed.push_back(at + "shows " + now[w][place]);
+    for (; heardNoticed_ < heard.size(); ++heardNoticed_) noticed.push_back(at + "hears " + heard[heardNoticed_]);
+    for (; toldNoticed_ < told.size(); ++toldNoticed_) noticed.push_back(at + "told " + told[toldNoticed_]);
+    if (std::exchange(ended_, false)) noticed.push_back(at + "the program ends");
+    seen_ = std::move(now);
+  }
+
  private:
-  // A fresh window from its layout, unless it is loaded already.
-  bool Load(Form& form) {
-    if (form.loaded) return false;
+  void Load(Form& form) {
+    if (form.loaded) return;
+    form.Fresh();
     form.loaded = true;
-    form.Use("load");
-    return true;
   }
   void Unload(Form& form) {
-    form.Use("unload");
-    form.loaded = form.shown = false;
-    form.revealed.clear();
+    form.Use();
+    form.loaded = false;
+    form.Fresh();
   }
 
   std::multimap<int, std::function<void()>> plan_;
   int pass_ = 0;
   int waits_ = 0;
+  std::vector<std::vector<std::string>> seen_;  // each window's, at the last paint
+  std::size_t heardNoticed_ = 0, toldNoticed_ = 0;
+  bool ended_ = false;
 };
 
 }  // namespace zupi::test
