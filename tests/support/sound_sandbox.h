@@ -57,7 +57,8 @@ inline double SteadyNow() {
 // each ended when the shell is; a killed server's sockets go first, so that
 // the wait is for the new ones. The null sink is declared in the server's
 // own configuration, so that a restarted server has it again; the session
-// manager makes it the default.
+// manager makes it the default. It has a description, as a desktop's sinks
+// do: SDL 3's PipeWire driver passes over a sink without one.
 constexpr char kPipeWire[] =
     "cd $XDG_RUNTIME_DIR; rm -f pipewire-0 bus; k='setpriv --pdeathsig KILL';"
     "export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus;"
@@ -65,7 +66,8 @@ constexpr char kPipeWire[] =
     "until [ -S pipewire-0 ] && [ -S bus ]; do sleep 0.05; done; $k wireplumber & $k pipewire-pulse & wait";
 constexpr char kPipeWireNullSink[] =
     "context.objects = [ { factory = adapter args = { factory.name = support.null-audio-sink"
-    " node.name = grotzel_null media.class = Audio/Sink audio.position = [ FL FR ] } } ]\n";
+    " node.name = grotzel_null node.description = \"Grotzel null sink\""
+    " media.class = Audio/Sink audio.position = [ FL FR ] } } ]\n";
 
 // A sound server in a scratch folder, with a null sink as its default
 // sink, in a process group of its own. PULSE_SERVER points at it while it
