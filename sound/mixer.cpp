@@ -106,7 +106,13 @@ class Device {
     snd_config_update_free_global();
     SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);  // below the environment's
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
+    // The name the desktop's mixer shows: SDL 2 reads the first hint, SDL 3
+    // only the second. The icon SDL 2 leaves to PulseAudio's variable (see
+    // PrepareSoundEnvironment); SDL 3 sets its own unless given this hint.
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
+    SDL_SetHint(SDL_HINT_APP_NAME, "Grotzel");
+    const char* icon = std::getenv("PULSE_PROP_application.icon_name");
+    SDL_SetHint("SDL_AUDIO_DEVICE_APP_ICON_NAME", icon != nullptr ? icon : "grotzel");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
     SDL_AudioSpec want{};
     want.freq = kRate;
