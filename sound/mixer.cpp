@@ -101,36 +101,10 @@ class Device {
   // Opens the default device unless it failed too recently.
   void OpenIfDue() {
     if (IsOpen() || Clock::now() < nextTry_) return;
-    if (!owner_.owns_lock()) owner_ = std::unique_lock(SdlOwner());
-    if (!debug_) {
-      snd_lib_error_set_handler(&QuietAlsa);
-      SDL_LogSetOutputFunction(&QuietSdl, nullptr);
-    }
-    // A server that restarted may have moved: ALSA reads its setup afresh.
-    snd_config_update_free_global();
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);  // below the environment's
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
-    // The name the desktop's mixer shows: SDL 2 reads the first hint, SDL 3
-    // only the second. The icon SDL 2 leaves to PulseAudio's variable (see
-    // PrepareSoundEnvironment); SDL 3 sets its own unless given this hint.
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
-    SDL_SetHint(SDL_HINT_APP_NAME, "Grotzel");
-    const char* icon = std::getenv("PULSE_PROP_application.icon_name");
-    SDL_SetHint("SDL_AUDIO_DEVICE_APP_ICON_NAME", icon != nullptr ? icon : "grotzel");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
-    SDL_AudioSpec want{};
-    want.freq = kRate;
-    want.format = AUDIO_S16SYS;
-    want.channels = 2;
-    // About 23 ms a period: a shorter one is missed on a busy machine.
-    want.samples = 1024;
-    want.callback = &Device::Fill;
-    want.userdata = this;
-    // Events only for the word that a device went away (see Lost).
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0)
-      id_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (id_ == 0) {
-      Close();
+    // SDL kept while the device rested may still be tied to a server that
+    // has gone since (SDL 3 is): a failure there earns a fresh SDL at once.
+    const bool kept = owner_.owns_lock();
+    if (!TryOpen() && !(kept && TryOpen())) {
       nextTry_ = Clock::now() + retry_;
       retry_ = std::min<Clock::duration>(retry_ * 2, kLastRetry);
       return;
@@ -179,6 +153,40 @@ class Device {
   }
 
  private:
+  // Opens the device, starting SDL if need be; on failure shuts SDL.
+  bool TryOpen() {
+    if (!owner_.owns_lock()) owner_ = std::unique_lock(SdlOwner());
+    if (!debug_) {
+      snd_lib_error_set_handler(&QuietAlsa);
+      SDL_LogSetOutputFunction(&QuietSdl, nullptr);
+    }
+    // A server that restarted may have moved: ALSA reads its setup afresh.
+    snd_config_update_free_global();
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);  // below the environment's
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
+    // The name the desktop's mixer shows: SDL 2 reads the first hint, SDL 3
+    // only the second. The icon SDL 2 leaves to PulseAudio's variable (see
+    // PrepareSoundEnvironment); SDL 3 sets its own unless given this hint.
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
+    SDL_SetHint(SDL_HINT_APP_NAME, "Grotzel");
+    const char* icon = std::getenv("PULSE_PROP_application.icon_name");
+    SDL_SetHint("SDL_AUDIO_DEVICE_APP_ICON_NAME", icon != nullptr ? icon : "grotzel");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
+    SDL_AudioSpec want{};
+    want.freq = kRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    // About 23 ms a period: a shorter one is missed on a busy machine.
+    want.samples = 1024;
+    want.callback = &Device::Fill;
+    want.userdata = this;
+    // Events only for the word that a device went away (see Lost).
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0)
+      id_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    if (id_ == 0) Close();
+    return id_ != 0;
+  }
+
   // Whether SDL told of a playback device that went away since last asked.
   // SDL 3 posts its audio events only when they are pumped; SDL's video,
   // whose events must be pumped on the main thread, never runs here.
