@@ -45,10 +45,14 @@ constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
 // until the next sound. Longer than the longest sound, short enough that a
 // player idling on the title costs nothing.
 constexpr auto kIdleClose = std::chrono::seconds(3);
-// A playing device calls back every period. Some of SDL's drivers (its
-// PipeWire one, ALSA through a sound server) never report a server that
-// restarted: the callback just stops, or the thread spins on errors. One
-// this long without a callback is taken for lost.
+// How SDL shows a server that went away under an open device differs by
+// version and driver, so each sign counts. SDL 2's PulseAudio and ALSA
+// drivers stop the device and post SDL_AUDIODEVICEREMOVED. SDL 3 (and SDL 2
+// as sdl2-compat over it) posts the event, for the physical device only,
+// and keeps a device left without a server calling back at the normal pace
+// for ever, playing into nothing. The PipeWire driver of either says
+// nothing: its callback just stops. A playing device calls back every
+// period, so one this long without a callback is taken for lost.
 constexpr auto kSilentCallback = std::chrono::milliseconds(800);
 // PulseAudio's protocol first, which PipeWire serves too and which carries
 // the stream's name and icon; PipeWire's own where only it runs; ALSA last.
@@ -97,44 +101,31 @@ class Device {
   // Opens the default device unless it failed too recently.
   void OpenIfDue() {
     if (IsOpen() || Clock::now() < nextTry_) return;
-    if (!owner_.owns_lock()) owner_ = std::unique_lock(SdlOwner());
-    if (!debug_) {
-      snd_lib_error_set_handler(&QuietAlsa);
-      SDL_LogSetOutputFunction(&QuietSdl, nullptr);
-    }
-    // A server that restarted may have moved: ALSA reads its setup afresh.
-    snd_config_update_free_global();
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);  // below the environment's
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
-    SDL_AudioSpec want{};
-    want.freq = kRate;
-    want.format = AUDIO_S16SYS;
-    want.channels = 2;
-    // About 23 ms a period: a shorter one is missed on a busy machine.
-    want.samples = 1024;
-    want.callback = &Device::Fill;
-    want.userdata = this;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
-      id_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (id_ == 0) {
-      Close();
+    // SDL kept while the device rested may still be tied to a server that
+    // has gone since (SDL 3 is): a failure there earns a fresh SDL at once.
+    const bool kept = owner_.owns_lock();
+    if (!TryOpen() && !(kept && TryOpen())) {
       nextTry_ = Clock::now() + retry_;
       retry_ = std::min<Clock::duration>(retry_ * 2, kLastRetry);
       return;
     }
     retry_ = kFirstRetry;
     lastFill_ = Clock::now().time_since_epoch().count();
+    DeviceRemoved();  // the devices found while opening
     SDL_PauseAudioDevice(id_, 0);
   }
 
   // True when the server went away under an open device, or its callback
   // has stopped coming.
-  bool Lost() const {
+  bool Lost() {
     if (!IsOpen()) return false;
     const Clock::time_point fill{Clock::duration(lastFill_.load())};
-    return SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED || Clock::now() - fill > kSilentCallback;
+    const char* why = DeviceRemoved()                                 ? "a device went away"
+                      : SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED ? "the device stopped"
+                      : Clock::now() - fill > kSilentCallback          ? "the callback stopped"
+                                                                      : nullptr;
+    if (why != nullptr) SDL_Log("Grotzel: sound device lost (%s), opening it again", why);
+    return why != nullptr;
   }
 
   // Closes the device but keeps SDL, so the next open is quick.
@@ -162,6 +153,53 @@ class Device {
   }
 
  private:
+  // Opens the device, starting SDL if need be; on failure shuts SDL.
+  bool TryOpen() {
+    if (!owner_.owns_lock()) owner_ = std::unique_lock(SdlOwner());
+    if (!debug_) {
+      snd_lib_error_set_handler(&QuietAlsa);
+      SDL_LogSetOutputFunction(&QuietSdl, nullptr);
+    }
+    // A server that restarted may have moved: ALSA reads its setup afresh.
+    snd_config_update_free_global();
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);  // below the environment's
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
+    // The name the desktop's mixer shows: SDL 2 reads the first hint, SDL 3
+    // only the second. The icon SDL 2 leaves to PulseAudio's variable (see
+    // PrepareSoundEnvironment); SDL 3 sets its own unless given this hint.
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Grotzel");
+    SDL_SetHint(SDL_HINT_APP_NAME, "Grotzel");
+    const char* icon = std::getenv("PULSE_PROP_application.icon_name");
+    SDL_SetHint("SDL_AUDIO_DEVICE_APP_ICON_NAME", icon != nullptr ? icon : "grotzel");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound effects");
+    SDL_AudioSpec want{};
+    want.freq = kRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    // About 23 ms a period: a shorter one is missed on a busy machine.
+    want.samples = 1024;
+    want.callback = &Device::Fill;
+    want.userdata = this;
+    // Events only for the word that a device went away (see Lost).
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0)
+      id_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    if (id_ == 0) Close();
+    return id_ != 0;
+  }
+
+  // Whether SDL told of a playback device that went away since last asked.
+  // SDL 3 posts its audio events only when they are pumped; SDL's video,
+  // whose events must be pumped on the main thread, never runs here.
+  static bool DeviceRemoved() {
+    SDL_PumpEvents();
+    SDL_Event event;
+    bool removed = false;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_AUDIODEVICEADDED, SDL_AUDIODEVICEREMOVED) > 0)
+      removed = removed || (event.type == SDL_AUDIODEVICEREMOVED && event.adevice.iscapture == 0);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);  // nothing else here reads them
+    return removed;
+  }
+
   static void Fill(void* self, Uint8* out, int length) {
     auto& device = *static_cast<Device*>(self);
     device.lastFill_ = Clock::now().time_since_epoch().count();

@@ -65,7 +65,8 @@ constexpr char kPipeWire[] =
     "until [ -S pipewire-0 ] && [ -S bus ]; do sleep 0.05; done; $k wireplumber & $k pipewire-pulse & wait";
 constexpr char kPipeWireNullSink[] =
     "context.objects = [ { factory = adapter args = { factory.name = support.null-audio-sink"
-    " node.name = grotzel_null media.class = Audio/Sink audio.position = [ FL FR ] } } ]\n";
+    " node.name = grotzel_null node.description = \"Grotzel null sink\""
+    " media.class = Audio/Sink audio.position = [ FL FR ] } } ]\n";
 
 // A sound server in a scratch folder, with a null sink as its default
 // sink, in a process group of its own. PULSE_SERVER points at it while it
@@ -154,10 +155,14 @@ class PrivatePulse {
 };
 
 // Records the null sink's monitor with parec and keeps the loudest sample
-// of every millisecond, stamped with the time it arrived. A sound is heard
+// of every millisecond, stamped with the time it arrived. A sound starts
 // where a loud millisecond follows a quiet one: the step sound fades in
 // from silence and rises to its peak within a few milliseconds, so even a
-// step that cuts off the one before it stands out.
+// step that cuts off the one before it stands out. On a loaded machine the
+// server may stop a sound dead, play a few milliseconds of silence and go on
+// with the rest (an underrun): a start right after silence that cut off a
+// sound at full strength, where a sound that ended would have faded out,
+// is that sound going on.
 class MonitorRecorder {
  public:
   MonitorRecorder() {
@@ -201,7 +206,7 @@ class MonitorRecorder {
       if (peaks_[i].time < from || peaks_[i].peak <= loud || peaks_[i - 1].peak > loud) continue;
       int before = loud;
       for (std::size_t j = i - 4; j < i; ++j) before = std::min(before, peaks_[j].peak);
-      if (before < quiet) onsets.push_back(peaks_[i].time);
+      if (before < quiet && !AfterAGap(i, quiet)) onsets.push_back(peaks_[i].time);
     }
     return onsets;
   }
@@ -229,6 +234,18 @@ class MonitorRecorder {
     double time;
     int peak;
   };
+  // Whether the loud millisecond `i` follows a gap cut into a sound: up to
+  // two milliseconds of its own partly there, then 3 to 150 silent ones,
+  // before them one at least `quiet`. Call with mutex_ held.
+  bool AfterAGap(std::size_t i, int quiet) const {
+    constexpr int kSilent = 50;
+    std::size_t j = i;
+    for (int edge = 0; edge < 2 && j > 0 && peaks_[j - 1].peak >= kSilent; ++edge) --j;
+    std::size_t silent = 0;
+    for (; j > 0 && peaks_[j - 1].peak < kSilent && silent <= 150; --j) ++silent;
+    return silent >= 3 && silent <= 150 && j >= 2 && std::max(peaks_[j - 1].peak, peaks_[j - 2].peak) >= quiet;
+  }
+
   void Read() {
     short buffer[64];
     int peak = 0, samples = 0;
