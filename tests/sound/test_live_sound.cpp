@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/qo_wav.h"
+#include "game/sounds.h"
 #include "sound/wave_player.h"
 #include "tests/support/sound_sandbox.h"
 
@@ -27,7 +28,7 @@ namespace {
 const QString kDataDir = QStringLiteral(GROTZEL_BUILD_DATA_DIR);
 
 // Plays `name` `count` times, `gapMs` apart; returns when the first began.
-double Steps(WaveOutput& sound, int count, int gapMs, const char* name = "zupiwlk.wav") {
+double Steps(WaveOutput& sound, int count, int gapMs, std::string_view name = kZupiwlkWav) {
   const double start = SteadyNow();
   for (int i = 0; i < count; ++i) {
     PlayWave(sound, name);
@@ -154,14 +155,14 @@ class LiveSoundTest : public QObject {
     test::MonitorRecorder recorder;
     QVERIFY(recorder.Length() > 0);
     StartPlayer();
-    PlayWave(*player_, "pororin.wav");
+    PlayWave(*player_, kPororinWav);
     QThread::msleep(300);
     const double step = SteadyNow();
-    PlayWave(*player_, "zupiwlk.wav");
+    PlayWave(*player_, kZupiwlkWav);
     QThread::msleep(1200);
     QVERIFY2(recorder.Peak(step - 0.25, step) > 3000, "the chime was playing");
     QVERIFY2(recorder.Peak(step + 0.3, step + 1.0) < 200, "the chime went on after the step");
-    PlayWave(*player_, "pororin.wav");
+    PlayWave(*player_, kPororinWav);
     QThread::msleep(300);
     player_->StopAll();
     const double stopped = SteadyNow();
@@ -198,7 +199,7 @@ class LiveSoundTest : public QObject {
       QVERIFY((SteadyNow() - start) * 1e3 < 500);
     }
     // Generous bounds, for a loaded machine: a blocked call would take for ever.
-    QVERIFY(SlowestCall(60, [this] { PlayWave(*player_, "zupiwlk.wav"); QThread::msleep(20); }) < 500);
+    QVERIFY(SlowestCall(60, [this] { PlayWave(*player_, kZupiwlkWav); QThread::msleep(20); }) < 500);
     QVERIFY(SlowestCall(5, [this] { player_->StopAll(); }) < 500);
     QThread::msleep(300);
     pulse_->Resume();
@@ -248,7 +249,7 @@ class LiveSoundTest : public QObject {
     StartPlayer();
     QString inputs;
     for (int i = 0; i < 50 && !inputs.contains("application.name"); ++i) {
-      PlayWave(*player_, "zupiwlk.wav");
+      PlayWave(*player_, kZupiwlkWav);
       QThread::msleep(100);
       inputs = test::PrivatePulse::Pactl({"list", "sink-inputs"});
     }

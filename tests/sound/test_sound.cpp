@@ -137,7 +137,7 @@ class SoundTest : public QObject {
   // A failing speaker must never stop the game.
   void playWaveIsHarmlessWithAFailingOutput() {
     ThrowingOutput failing;
-    PlayWave(failing, "dong.wav");
+    PlayWave(failing, kDongWav);
     QCOMPARE(failing.calls, 1);
   }
 

@@ -8,14 +8,15 @@
 #include "tests/e2e/game_process.h"
 #include "tests/e2e/x11_probe.h"
 #include "tests/support/sound_sandbox.h"
+#include "tests/support/window_facts.h"
 
 using e2e::TopWindow;
 using e2e::X11Probe;
 
 namespace {
 
-const QSize kTitleSize(402, 196);
-const QSize kGameSize(403, 244);
+using zupi::test::kGameSize;
+using zupi::test::kTitleSize;
 
 // Polls for a mapped game window of that size for up to `ms`.
 std::optional<TopWindow> WaitForWindow(const X11Probe& x, QSize size, int ms = 10000) {
