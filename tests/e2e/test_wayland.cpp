@@ -3,8 +3,8 @@
 // player on GNOME or Plasma meets it. Each row plays one game as far as
 // its phase and closes it there through the compositor: the program must
 // end at once with status 0, as Qt's plugin hands that close over as a
-// plain close(). On the way: the captions and app id of the title and the
-// game window; the stage message of 1-A, in the frame sway draws and in the
+// plain close(). On the way: the title's caption and the app id (the
+// same for every window); the stage message of 1-A, in the frame sway draws and in the
 // one Qt draws itself; and a game by keyboard: Alt+S once the start button
 // takes, a bump, the steps along the lit cave (read off the screen) to the
 // goal, the dark stage's message, Escape, GAME OVER and the title again.
@@ -175,8 +175,6 @@ class WaylandTest : public QObject {
       return WaitFor([] { return Find(kGameSize); }, 500);
     });
     QVERIFY2(board, "Alt+S starts a game within 10 s");
-    QCOMPARE(board->name, QString("Grotzel"));
-    QCOMPARE(board->appId, QString("grotzel"));
     QVERIFY2(WaitFor([] { return Find(kGameSize).value_or(View{}).whole; }),
              "the game window holds its whole client area within 10 s");
     QImage shot;
