@@ -1,8 +1,9 @@
 // The real program on an X server of its own, as a player meets it. First
-// on a bare server: the title opens with its bare caption, its start
-// button shows only after the pause, Alt+S starts a game without a window
-// manager to give it the focus, Escape ends it and the title returns, and
-// a close request ends the process with status 0. Then, on a server of its
+// on a bare server: the title opens, its start button shows only after the
+// pause, Alt+S starts a game without a window manager to give it the
+// focus, and a close request to the game window ends the process with
+// status 0 (the captions are the desktop test's, Escape back to the title
+// the Wayland test's). Then, on a server of its
 // own, under a real window manager (openbox, from on-private-x
 // --window-manager): the outer frames of the title and the game stand
 // centred on the screen from the moment they appear, and closing through
@@ -59,10 +60,6 @@ class EndToEndTest : public QObject {
     QVERIFY2(game.process.waitForStarted(), "the game starts");
     auto title = WaitFor([&] { return Window(x, kTitleSize, false); });
     QVERIFY2(title, "the title window opens within 10 s");
-    // The program's own setup appends nothing to the captions (the window
-    // test checks every window in every locale).
-    QCOMPARE(x.textProperty(title->id, "_NET_WM_NAME"), QByteArray("Grotzel"));
-    QCOMPARE(x.textProperty(title->id, "WM_NAME"), QByteArray("Grotzel"));
     // After the one-second pause, so never sooner than a second after the
     // launch, however slow the machine: load only makes it later.
     QVERIFY2(WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
@@ -70,15 +67,10 @@ class EndToEndTest : public QObject {
     QVERIFY2(game.sinceLaunch.elapsed() >= 1000, "the start button shows only after the one-second pause");
 
     x.key("s", true);  // no window manager: the game must take the focus itself
-    QVERIFY2(WaitFor([&] { return Window(x, kGameSize, false); }), "Alt+S starts a game within 10 s");
+    auto board = WaitFor([&] { return Window(x, kGameSize, false); });
+    QVERIFY2(board, "Alt+S starts a game within 10 s");
     QVERIFY2(!Window(x, kTitleSize, false), "the title is gone");
-    QTest::qWait(200);
-    x.key("Escape");
-    auto again = WaitFor([&] { return Window(x, kTitleSize, false); });
-    QVERIFY2(again, "after GAME OVER the title comes back within 10 s");
-    QVERIFY2(!Window(x, kGameSize, false), "the game window is gone");
-
-    x.requestClose(again->id);
+    x.requestClose(board->id);
     QVERIFY2(game.EndsWithin(5000), "a close request ends the program with status 0 within 5 s");
   }
 

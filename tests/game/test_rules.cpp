@@ -141,10 +141,7 @@ class RulesTest : public QObject {
     QCOMPARE(HitCount, Integer(a.hits + bump));
     std::array<Colour, kLamps> lamps{kGreen, kGreen, kGreen};
     if (bump) lamps[static_cast<std::size_t>(a.hits)] = kRed;  // left to right
-    QCOMPARE(run.game.lamps, lamps);
-    // Told to the window as well, for players who follow the game by ear.
-    const KeyAnswer told = bump ? KeyAnswer::Bump : a.picture == kZupiWink ? KeyAnswer::Goal : KeyAnswer::Step;
-    QCOMPARE(run.told, std::vector<std::string>{run.game.Answer(told, a.to.x(), a.to.y(), kLamps - a.hits - bump)});
+    QCOMPARE(run.game.lamps, lamps);  // what a screen reader is told, the flow's test reads
   }
 
   // Three levels per difficulty, then pro for ever, each named in its

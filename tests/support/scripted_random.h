@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 #include "game/random.h"
@@ -16,8 +15,7 @@ namespace zupi::test {
 
 class ScriptedRandom : public RandomSequence {
  public:
-  explicit ScriptedRandom(std::vector<float> draws = {}) : draws_(std::move(draws)) {}
-  ScriptedRandom(std::initializer_list<float> draws) : ScriptedRandom(std::vector<float>(draws)) {}
+  explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
 
   float Next() override {
     if (taken_ >= draws_.size()) {

@@ -172,13 +172,10 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     void SetGameOverVisible(bool visible) override { Use(), gameOver = visible; }
     void StageBegins(const std::string& stage) override { Tell(stage); }
     void GameOver() override { Tell("game over"); }
-    // How a key's answer is told: "bump at 3,5, life 2".
-    static std::string Answer(KeyAnswer answer, int x, int y, int lampsLeft) {
-      return std::array{"step", "bump", "goal"}[int(answer)] + (" at " + std::to_string(x)) + "," +
-             std::to_string(y) + ", life " + std::to_string(lampsLeft);
-    }
+    // "bump at 3,5, life 2"
     void KeyAnswered(KeyAnswer answer, int x, int y, int lampsLeft) override {
-      Tell(Answer(answer, x, y, lampsLeft));
+      Tell(std::array{"step", "bump", "goal"}[int(answer)] + (" at " + std::to_string(x)) + "," +
+           std::to_string(y) + ", life " + std::to_string(lampsLeft));
     }
     // The board: each cell black (' '), passage ('#') or goal ('G').
     void SetBoardBackColor(Colour) override { Use(), board.assign(kBoardColumns * kBoardRows, ' '); }
