@@ -305,7 +305,10 @@ Mixer::~Mixer() {
   std::unique_lock lock(shared_->mutex);
   shared_->quit = true;
   shared_->wake.notify_one();
-  shared_->ended.wait_for(lock, std::chrono::milliseconds(300), [&] { return shared_->done; });
+  // SDL 3 lets the server play out what it holds before a device closes,
+  // 0.05 to 0.3 s here. The game ends once this returns, and sdl2-compat
+  // unloads SDL 3 on the way out: a close that goes on meanwhile can crash.
+  shared_->ended.wait_for(lock, std::chrono::seconds(1), [&] { return shared_->done; });
 }
 
 void Mixer::Play(std::string name) {

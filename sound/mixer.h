@@ -22,8 +22,8 @@ class Mixer {
   using Loader = std::function<std::optional<Wave>(const std::string& name)>;
 
   explicit Mixer(Loader loader);
-  // Waits briefly for the thread to close the device; a thread stuck in the
-  // sound server is left behind rather than waited for.
+  // Waits up to a second for the thread to close the device; a thread stuck
+  // in the sound server is left behind rather than waited for.
   ~Mixer();
   Mixer(const Mixer&) = delete;
   Mixer& operator=(const Mixer&) = delete;
