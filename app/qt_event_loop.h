@@ -12,8 +12,7 @@ namespace zupi {
 
 class QtEventLoop : public EventSource {
  public:
-  explicit QtEventLoop(std::chrono::milliseconds pass = std::chrono::milliseconds(100))
-      : pass_(pass) {}
+  explicit QtEventLoop(std::chrono::milliseconds pass = std::chrono::milliseconds(100)) : pass_(pass) {}
 
   // Also deletes what was deleted later (deleteLater), as exec() would.
   void DoEvents() override;

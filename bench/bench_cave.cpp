@@ -70,8 +70,8 @@ std::vector<Row> MeasureMakeCave(Notes& notes) {
   p99.unit = "ms";
   p99.limit = 1;
   rows.push_back(p99);
-  notes.push_back("MakeCave: thread CPU time, mean per cave over runs of >= 20 ms, median of " +
-                  std::to_string(kRuns) + " runs, fixed seed; pro p99 over " + std::to_string(kTimedCaves) +
+  notes.push_back("MakeCave: thread CPU time, mean per cave over runs of >= 20 ms, median of " + std::to_string(kRuns) +
+                  " runs, fixed seed; pro p99 over " + std::to_string(kTimedCaves) +
                   " caves timed one by one; the pro digger takes " + Format(DrawsPerCave(zupi::kPro)) +
                   " draws per cave.");
   return rows;

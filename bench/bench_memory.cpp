@@ -91,8 +91,9 @@ std::vector<Row> MeasurePeakMemory(Notes& notes) {
   row.value = peak;
   row.reference = Format(baseline) + " MB bare QApplication";
   row.ratio = peak / baseline;
-  notes.push_back("peak memory: VmHWM of a child process (offscreen, real sound player, 1 ms wait "
-                  "passes); reference = its VmHWM right after creating QApplication.");
+  notes.push_back(
+      "peak memory: VmHWM of a child process (offscreen, real sound player, 1 ms wait "
+      "passes); reference = its VmHWM right after creating QApplication.");
   return {row};
 }
 

@@ -65,10 +65,12 @@ std::vector<Row> MeasureSound(Notes& notes) {
   const QString wave = kDataDir + '/' + QString::fromUtf8(zupi::kZupiwlkWav);
   const std::vector<double> paplay = Latencies(recorder, 20, [&] { QProcess::startDetached("paplay", {wave}); });
   const std::string reference = Format(Median(paplay)) + " / " + Format(Percentile(paplay, 99)) + " ms paplay";
-  rows.push_back({"step sound, PlayWave to sink (median)", Median(ms), "ms", reference, Median(ms) / Median(paplay), kNone});
+  rows.push_back(
+      {"step sound, PlayWave to sink (median)", Median(ms), "ms", reference, Median(ms) / Median(paplay), kNone});
   rows.push_back({"step sound, PlayWave to sink (p99)", Percentile(ms, 99), "ms", reference,
                   Percentile(ms, 99) / Percentile(paplay, 99), kNone});
-  notes.push_back("sound: " + std::to_string(ms.size()) + " of 200 steps heard at the null sink's monitor (parec, 1 ms blocks); paplay " +
+  notes.push_back("sound: " + std::to_string(ms.size()) +
+                  " of 200 steps heard at the null sink's monitor (parec, 1 ms blocks); paplay " +
                   std::to_string(paplay.size()) + " of 20, timed from its launch.");
 
   // A step after a pause long enough for the mixer to close its device:

@@ -5,6 +5,7 @@
 // the start-up measure the bench runs itself again under
 // tests/support/on-private-x, on an Xvfb of its own. Started with
 // --peak-memory it is the child process of the memory measure instead.
+#include <unistd.h>
 #include <QApplication>
 #include <QByteArray>
 #include <algorithm>
@@ -13,7 +14,6 @@
 #include <filesystem>
 #include <string>
 #include <vector>
-#include <unistd.h>
 
 #include "bench/measures.h"
 #include "screens/fonts.h"
@@ -61,9 +61,9 @@ int main(int argc, char* argv[]) {
   zupi::InstallFontSubstitutes();  // as the game does
   if (argc > 1 && std::strcmp(argv[1], "--peak-memory") == 0) return bench::RunPeakMemoryChild();
 
-  std::vector<Measure> measures = {
-      {"cave", bench::MeasureMakeCave}, {"candle", bench::MeasureCandleTick}, {"keys", bench::MeasureKeyToPaint},
-      {"cpu", bench::MeasureWaitCpu}, {"memory", bench::MeasurePeakMemory}, {"sound", bench::MeasureSound}};
+  std::vector<Measure> measures = {{"cave", bench::MeasureMakeCave},     {"candle", bench::MeasureCandleTick},
+                                   {"keys", bench::MeasureKeyToPaint},   {"cpu", bench::MeasureWaitCpu},
+                                   {"memory", bench::MeasurePeakMemory}, {"sound", bench::MeasureSound}};
   bench::Notes notes;
 #ifdef GROTZEL_X11  // the start-up is timed on an X server
   measures.push_back({"start-up", bench::MeasureStartUp});

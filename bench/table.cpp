@@ -11,8 +11,7 @@ namespace {
 
 // Characters in a UTF-8 string: every byte that does not continue one.
 std::size_t Width(const std::string& text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 std::string Pad(const std::string& text, std::size_t width, bool right) {

@@ -15,7 +15,7 @@ inline constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 struct Row {
   std::string measure;
-  double value = kNone;   // NaN: could not be measured
+  double value = kNone;  // NaN: could not be measured
   std::string unit;
   std::string reference;  // what the ratio compares with, value and unit included
   double ratio = kNone;   // value / reference

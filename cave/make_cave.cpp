@@ -14,9 +14,7 @@ void Dig(int x, int y) { CaveMap(x, y) = kPassage; }
 
 // Floor of r * n. The product is exact in double (r has 24 bits), and r is
 // never negative, so truncation is the floor, without a call into libm.
-Integer FloorTimes(float r, int n) {
-  return static_cast<Integer>(static_cast<double>(r) * n);
-}
+Integer FloorTimes(float r, int n) { return static_cast<Integer>(static_cast<double>(r) * n); }
 
 void ClearBoard() {
   for (int x = 0; x < kBoardColumns; ++x)
@@ -77,9 +75,15 @@ bool WalkPro(RandomSequence& random) {
     Integer toY = y;
     switch (FloorTimes(random.Next(), 4)) {
       case 0: ++toX; break;
-      case 1: if (x > 0) --toX; break;
-      case 2: if (y > 1) --toY; break;
-      case 3: if (y < 9) ++toY; break;
+      case 1:
+        if (x > 0) --toX;
+        break;
+      case 2:
+        if (y > 1) --toY;
+        break;
+      case 3:
+        if (y < 9) ++toY;
+        break;
     }
     if (draws > kProDrawLimit) return false;
     if (CaveMap(toX, toY) == 0) {

@@ -14,9 +14,7 @@ namespace zupi {
 // A colour in the 0x00BBGGRR form that the game stores.
 using Colour = std::int32_t;
 
-constexpr Colour RGB(int red, int green, int blue) {
-  return static_cast<Colour>(red | (green << 8) | (blue << 16));
-}
+constexpr Colour RGB(int red, int green, int blue) { return static_cast<Colour>(red | (green << 8) | (blue << 16)); }
 constexpr int RedOf(Colour c) { return c & 0xFF; }
 constexpr int GreenOf(Colour c) { return (c >> 8) & 0xFF; }
 constexpr int BlueOf(Colour c) { return (c >> 16) & 0xFF; }

@@ -19,9 +19,7 @@ const char* DifficultyLine(Integer difficulty) {
 
 }  // namespace
 
-std::string StageName(Integer level, bool dark) {
-  return "洞窟 " + std::to_string(level) + (dark ? "-B" : "-A");
-}
+std::string StageName(Integer level, bool dark) { return "洞窟 " + std::to_string(level) + (dark ? "-B" : "-A"); }
 
 std::string StageMessage(Integer level, bool dark) {
   const std::string n = std::to_string(level);

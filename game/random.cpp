@@ -15,8 +15,7 @@ void Random::Reset(std::uint64_t seed, std::uint64_t stream) {
 }
 
 void Random::Randomize() {
-  const auto now = static_cast<std::uint64_t>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  const auto now = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
   std::random_device device;
   const std::uint64_t entropy = (static_cast<std::uint64_t>(device()) << 32) | device();
   Reset(now ^ entropy, entropy ^ (now << 17));

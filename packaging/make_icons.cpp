@@ -49,9 +49,9 @@ QByteArray IconFile(const QImage& source) {
   const quint32 headerBytes = 40, imageOffset = 6 + 16;
 
   QByteArray out;
-  Put16(out, 0);  // reserved
-  Put16(out, 1);  // an icon, not a cursor
-  Put16(out, 1);  // one image
+  Put16(out, 0);                                            // reserved
+  Put16(out, 1);                                            // an icon, not a cursor
+  Put16(out, 1);                                            // one image
   out.append(char(side & 0xFF)).append(char(side & 0xFF));  // 0 means 256
   out.append(char(0)).append(char(0));                      // no palette, reserved
   Put16(out, 1);                                            // planes

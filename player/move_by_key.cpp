@@ -19,10 +19,16 @@ void MoveByKey(GameScreen& screen, WaveOutput& sound, Integer keyCode) {
 
   switch (keyCode) {
     case kKeyEscape: IsRunning = false; break;
-    case kKeyLeft: if (PosX > 0) --PosX; break;
-    case kKeyUp: if (PosY > 0) --PosY; break;
+    case kKeyLeft:
+      if (PosX > 0) --PosX;
+      break;
+    case kKeyUp:
+      if (PosY > 0) --PosY;
+      break;
     case kKeyRight: ++PosX; break;  // column 19 is either the goal or rock
-    case kKeyDown: if (PosY < kBoardRows - 1) ++PosY; break;
+    case kKeyDown:
+      if (PosY < kBoardRows - 1) ++PosY;
+      break;
     default: break;
   }
 

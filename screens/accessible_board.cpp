@@ -177,13 +177,17 @@ QString CellName(int x, int y, bool standing) {
     case Sight::Unseen: return name;
     case Sight::Rock: return name + QStringLiteral("、岩");
     case Sight::Goal: name += QStringLiteral("、ゴール"); break;
-    case Sight::Passage: if (!standing) name += QStringLiteral("、通路"); break;
+    case Sight::Passage:
+      if (!standing) name += QStringLiteral("、通路");
+      break;
   }
   if (!standing || IsDark) return name;
   // What lies beside Zupi; the board's edges go unsaid.
   QString passage, rock;
-  const struct { int dx, dy; const char16_t* word; } sides[] = {
-      {0, -1, u" 上"}, {0, 1, u" 下"}, {-1, 0, u" 左"}, {1, 0, u" 右"}};
+  const struct {
+    int dx, dy;
+    const char16_t* word;
+  } sides[] = {{0, -1, u" 上"}, {0, 1, u" 下"}, {-1, 0, u" 左"}, {1, 0, u" 右"}};
   for (const auto& side : sides) {
     const int nx = x + side.dx, ny = y + side.dy;
     if (nx < 0 || nx >= kBoardColumns || ny < 0 || ny >= kBoardRows) continue;

@@ -29,9 +29,7 @@ zupi::Integer GameKey(int qtKey) {
 }  // namespace
 
 BoardBox::BoardBox(QWidget* parent)
-    : QWidget(parent),
-      back_(zupi::SystemColor(QPalette::Window)),
-      fore_(zupi::SystemColor(QPalette::WindowText)) {
+    : QWidget(parent), back_(zupi::SystemColor(QPalette::Window)), fore_(zupi::SystemColor(QPalette::WindowText)) {
   // The board is the one control of its window that takes the focus, so
   // every key of the game reaches it without a click.
   setFocusPolicy(Qt::StrongFocus);
@@ -74,8 +72,7 @@ int BoardBox::deviceEdge(int twips) const {
 // screen scale keeps the drawing, rescaled without smoothing.
 void BoardBox::ensureDrawing() {
   const qreal ratio = devicePixelRatioF();
-  const QSize device(static_cast<int>(std::lround(width() * ratio)),
-                     static_cast<int>(std::lround(height() * ratio)));
+  const QSize device(static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio)));
   if (drawing_.size() == device && drawing_.devicePixelRatio() == ratio) return;
   QImage fresh(device, QImage::Format_RGB32);
   fresh.fill(back_);

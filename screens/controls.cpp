@@ -1,10 +1,10 @@
 // Painting and properties of the image, shape and label controls.
 #include "screens/controls.h"
 
+#include <qdrawutil.h>
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <qdrawutil.h>
 
 namespace zupi {
 
@@ -16,9 +16,7 @@ QColor SystemColor(QPalette::ColorRole role) { return QApplication::palette().co
 
 // --- ImageControl ------------------------------------------------------------
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
-  setFocusPolicy(Qt::NoFocus);
-}
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
 
 void ImageControl::setPicture(const QPixmap& picture) {
   // The same picture again is the common case (a step, a dark tick): no repaint.

@@ -13,7 +13,7 @@ void InstallFontSubstitutes() {
   const QStringList substitutes = {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
   const QStringList faces = {
       QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS UI Gothic"),
-      QStringLiteral("MS PGothic"),    QStringLiteral("MS Gothic"),
+      QStringLiteral("MS PGothic"),      QStringLiteral("MS Gothic"),
   };
   for (const QString& face : faces) QFont::insertSubstitutions(face, substitutes);
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cave/draw_cave.h"
+#include "game/zupi.h"
 #include "player/move_by_key.h"
 #include "screens/accessibility.h"
 #include "screens/accessible_board.h"
@@ -12,7 +13,6 @@
 #include "screens/fonts.h"
 #include "screens/form_window.h"
 #include "screens/layouts.h"
-#include "game/zupi.h"
 #include "screens/pictures/picture_files.h"
 #include "screens/twips.h"
 
@@ -50,8 +50,7 @@ ShapeControl* Lamp(QWidget* parent, const char* name, const QRect& geometry) {
   return lamp;
 }
 
-ImageControl* SourceImage(QWidget* parent, const char* name, const QRect& geometry,
-                          zupi::Picture picture) {
+ImageControl* SourceImage(QWidget* parent, const char* name, const QRect& geometry, zupi::Picture picture) {
   auto* image = Place<ImageControl>(parent, name, geometry);
   image->setPicture(zupi::LoadPicture(picture));
   return image;
@@ -153,9 +152,7 @@ void Form1::CenterForm() { zupi::CenterForm(*this); }
 
 // --- GameWindow ----------------------------------------------------------------
 
-void Form1::SetLabel2(const std::string& caption) {
-  Label2->setCaption(QString::fromStdString(caption));
-}
+void Form1::SetLabel2(const std::string& caption) { Label2->setCaption(QString::fromStdString(caption)); }
 
 bool Form1::GameOverVisible() const { return !lblGameOver->isHidden(); }
 
@@ -183,13 +180,9 @@ void Form1::FillBoardBoxIn(int x1, int y1, int x2, int y2, zupi::Colour colour) 
   Picture1->fillBox(x1, y1, x2, y2, QColorOf(colour));
 }
 
-void Form1::SetIconLeft(int twips) {
-  imgZupiIcon->move(zupi::TwipsToPixels(twips), imgZupiIcon->y());
-}
+void Form1::SetIconLeft(int twips) { imgZupiIcon->move(zupi::TwipsToPixels(twips), imgZupiIcon->y()); }
 
-void Form1::SetIconTop(int twips) {
-  imgZupiIcon->move(imgZupiIcon->x(), zupi::TwipsToPixels(twips));
-}
+void Form1::SetIconTop(int twips) { imgZupiIcon->move(imgZupiIcon->x(), zupi::TwipsToPixels(twips)); }
 
 // These run inside the window's handlers, where an exception would end the
 // program: an index past its control array is passed over.
@@ -203,8 +196,7 @@ void Form1::ShowZupi(int index) {
   if (source == nullptr) return;
   imgZupi->setPicture(source->picture());
   if (index == std::exchange(zupiFace_, index)) return;  // most steps keep the face
-  imgZupi->setAccessibleName(imgZupi->toolTip() + QStringLiteral(": ") +
-                             QString::fromUtf16(kFaces[index]));
+  imgZupi->setAccessibleName(imgZupi->toolTip() + QStringLiteral(": ") + QString::fromUtf16(kFaces[index]));
 }
 
 void Form1::ShowRousoku(int index) {

@@ -26,8 +26,8 @@ constexpr zupi::Colour kTitleText = 255;         // red 255, green 0, blue 0: re
 constexpr zupi::Colour kLevelText = 32768;       // red 0, green 128, blue 0: green
 
 // A hidden, centred, transparent label in the layout's colour and font.
-LabelControl* CertificateLabel(QWidget* parent, const char* name, const QRect& geometry,
-                               zupi::Colour colour, const QFont& font) {
+LabelControl* CertificateLabel(QWidget* parent, const char* name, const QRect& geometry, zupi::Colour colour,
+                               const QFont& font) {
   auto* label = new LabelControl(parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(geometry);
@@ -40,8 +40,7 @@ LabelControl* CertificateLabel(QWidget* parent, const char* name, const QRect& g
 
 }  // namespace
 
-Form2::Form2(const zupi::FormHost& host)
-    : FormWindow(host), picture_(zupi::LoadPicture(zupi::Picture::Certificate)) {
+Form2::Form2(const zupi::FormHost& host) : FormWindow(host), picture_(zupi::LoadPicture(zupi::Picture::Certificate)) {
   zupi::SetUpForm(this, {QStringLiteral("おめでとう!!"), zupi::kCertificateWindowTwips, QColorOf(kBackground),
                          zupi::TitleButtons::CloseOnly});
   // The button has no font of its own.

@@ -38,10 +38,10 @@ class Form2 : public zupi::FormWindow, public zupi::CertificateWindow {
  private:
   void createLabels();
 
-  ShapeControl* Shape1;    // the white frame around the picture
-  LabelControl* Label1;    // "認    定"
-  LabelControl* Label2;    // "洞窟プロ!!"
-  LabelControl* Label3;    // the certificate text, two lines
-  QPushButton* Command1;   // "O K"
+  ShapeControl* Shape1;   // the white frame around the picture
+  LabelControl* Label1;   // "認    定"
+  LabelControl* Label2;   // "洞窟プロ!!"
+  LabelControl* Label3;   // the certificate text, two lines
+  QPushButton* Command1;  // "O K"
   QPixmap picture_;
 };

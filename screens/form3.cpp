@@ -22,10 +22,9 @@ constexpr zupi::Colour kCopyrightText = 12632064;  // red 0, green 192, blue 192
 
 }  // namespace
 
-Form3::Form3(const zupi::FormHost& host, const QPixmap& character)
-    : FormWindow(host), character_(character) {
-  zupi::SetUpForm(this, {QStringLiteral("Grotzel"), zupi::kTitleWindowTwips, QColorOf(kBackground),
-                         zupi::TitleButtons::CloseOnly});
+Form3::Form3(const zupi::FormHost& host, const QPixmap& character) : FormWindow(host), character_(character) {
+  zupi::SetUpForm(
+      this, {QStringLiteral("Grotzel"), zupi::kTitleWindowTwips, QColorOf(kBackground), zupi::TitleButtons::CloseOnly});
   // The copyright line and the button have no font of their own.
   setFont(zupi::WindowDefaultFont());
 

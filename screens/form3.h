@@ -29,9 +29,9 @@ class Form3 : public zupi::FormWindow, public zupi::TitleWindow {
   void Reveal(zupi::TitlePart part) override;
 
  private:
-  ImageControl* Image1;    // the character; its picture comes from Form1
-  ImageControl* Image2;    // the title lettering
-  LabelControl* Label1;    // the copyright line
-  QPushButton* Command1;   // "Start Game"
+  ImageControl* Image1;   // the character; its picture comes from Form1
+  ImageControl* Image2;   // the title lettering
+  LabelControl* Label1;   // the copyright line
+  QPushButton* Command1;  // "Start Game"
   QPixmap character_;
 };

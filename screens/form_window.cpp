@@ -3,8 +3,8 @@
 
 #include <QCloseEvent>
 #include <QEvent>
-#include <QIcon>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -52,8 +52,8 @@ void SetUpForm(QWidget* form, const FormStyle& style) {
   InstallAccessibility();
   // The flags are spelled out, so no maximise button appears whatever the
   // window manager would add by default.
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  Qt::WindowFlags flags =
+      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (style.buttons == TitleButtons::MinimiseAndClose) flags |= Qt::WindowMinimizeButtonHint;
   form->setWindowFlags(flags);
   form->setWindowTitle(style.caption);

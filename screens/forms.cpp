@@ -18,8 +18,7 @@ void UnloadForm(std::unique_ptr<Form>& form) {
 
 }  // namespace
 
-Forms::Forms(EventSource& events, WaveOutput& sound, RandomSequence& random)
-    : host_{events, sound, random} {}
+Forms::Forms(EventSource& events, WaveOutput& sound, RandomSequence& random) : host_{events, sound, random} {}
 
 Forms::~Forms() = default;
 

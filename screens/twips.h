@@ -8,7 +8,6 @@
 #include <QRect>
 #include <QSize>
 
-
 namespace zupi {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -18,8 +17,7 @@ inline constexpr int kTwipsPerPixel = 15;
 constexpr int TwipsToPixels(int twips) {
   const int shifted = twips + kTwipsPerPixel / 2;
   // Floor division, so negative positions round the same way.
-  return shifted >= 0 ? shifted / kTwipsPerPixel
-                      : -((-shifted + kTwipsPerPixel - 1) / kTwipsPerPixel);
+  return shifted >= 0 ? shifted / kTwipsPerPixel : -((-shifted + kTwipsPerPixel - 1) / kTwipsPerPixel);
 }
 
 // A layout rectangle in pixels. Each edge is converted on its own, so two

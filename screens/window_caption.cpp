@@ -45,9 +45,8 @@ void WriteCaptionProperty(QWidget& window) {
   WriteWmName(display, id, caption.data());
   // The toolkit appends the application's display name to _NET_WM_NAME
   // where one is set; the caption is the window's title alone.
-  XChangeProperty(display, id, XInternAtom(display, "_NET_WM_NAME", False),
-                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(caption.constData()),
+  XChangeProperty(display, id, XInternAtom(display, "_NET_WM_NAME", False), XInternAtom(display, "UTF8_STRING", False),
+                  8, PropModeReplace, reinterpret_cast<const unsigned char*>(caption.constData()),
                   static_cast<int>(caption.size()));
   XFlush(display);
 #else

@@ -34,8 +34,8 @@ constexpr std::chrono::milliseconds kAskAgainAfter{100};
 QMargins ToolkitFrameMargins(const QWidget& window) {
   const QRect outer = window.frameGeometry();
   const QRect inner = window.geometry();
-  return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                  outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                  outer.bottom() - inner.bottom());
 }
 
 #ifdef GROTZEL_X11
@@ -51,8 +51,8 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
 // The 32-bit items of a property; empty when it is missing or of another
 // type, or the window is gone (the error comes back here, not to the
 // toolkit's event queue).
-std::vector<uint32_t> Items(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property,
-                            xcb_atom_t type, uint32_t count) {
+std::vector<uint32_t> Items(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
+                            uint32_t count) {
   const auto cookie = xcb_get_property(c, 0, window, property, type, 0, count);
   xcb_generic_error_t* error = nullptr;
   xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, &error);
@@ -93,8 +93,7 @@ void RequestExtents(xcb_connection_t* c, xcb_window_t root, xcb_window_t window)
   message.format = 32;
   message.window = window;
   message.type = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-  xcb_send_event(c, 0, root,
-                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+  xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                  reinterpret_cast<const char*>(&message));
   xcb_flush(c);
 }
@@ -107,8 +106,7 @@ std::optional<QMargins> ReadExtents(xcb_connection_t* c, xcb_window_t window, xc
 }
 
 // The manager's answer for a window not yet mapped, awaited briefly.
-std::optional<QMargins> AskForExtents(xcb_connection_t* c, xcb_window_t root, xcb_window_t id,
-                                      xcb_atom_t extents) {
+std::optional<QMargins> AskForExtents(xcb_connection_t* c, xcb_window_t root, xcb_window_t id, xcb_atom_t extents) {
   // The answer is a property change, and the toolkit owns the event queue:
   // look at the property until it is there. A manager that is still
   // starting drops requests, so ask again now and then.

@@ -78,8 +78,7 @@ void QuietSdl(void*, int, SDL_LogPriority, const char*) {}
 Pcm ToDeviceFormat(const Wave& wave) {
   SDL_AudioCVT cvt;
   const SDL_AudioFormat from = wave.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-  if (SDL_BuildAudioCVT(&cvt, from, static_cast<Uint8>(wave.channels), wave.sampleRate,
-                        AUDIO_S16SYS, 2, kRate) < 0)
+  if (SDL_BuildAudioCVT(&cvt, from, static_cast<Uint8>(wave.channels), wave.sampleRate, AUDIO_S16SYS, 2, kRate) < 0)
     return {};
   Pcm pcm(wave.samples.size() * static_cast<std::size_t>(cvt.len_mult));
   std::memcpy(pcm.data(), wave.samples.data(), wave.samples.size());
@@ -120,10 +119,10 @@ class Device {
   bool Lost() {
     if (!IsOpen()) return false;
     const Clock::time_point fill{Clock::duration(lastFill_.load())};
-    const char* why = DeviceRemoved()                                 ? "a device went away"
+    const char* why = DeviceRemoved()                                      ? "a device went away"
                       : SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED ? "the device stopped"
-                      : Clock::now() - fill > kSilentCallback          ? "the callback stopped"
-                                                                      : nullptr;
+                      : Clock::now() - fill > kSilentCallback              ? "the callback stopped"
+                                                                           : nullptr;
     if (why != nullptr) SDL_Log("Grotzel: sound device lost (%s), opening it again", why);
     return why != nullptr;
   }
@@ -162,7 +161,7 @@ class Device {
     }
     // A server that restarted may have moved: ALSA reads its setup afresh.
     snd_config_update_free_global();
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);  // below the environment's
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);    // below the environment's
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
     // The name the desktop's mixer shows: SDL 2 reads the first hint, SDL 3
     // only the second. The icon SDL 2 leaves to PulseAudio's variable (see
@@ -263,8 +262,7 @@ class Worker {
   void OpenAfterStartUp() {
     {
       std::unique_lock lock(shared_->mutex);
-      shared_->wake.wait_for(lock, kStartUpGrace,
-                             [&] { return shared_->quit || shared_->stop || shared_->play; });
+      shared_->wake.wait_for(lock, kStartUpGrace, [&] { return shared_->quit || shared_->stop || shared_->play; });
       if (shared_->quit) return;
     }
     device_.OpenIfDue();

@@ -27,8 +27,7 @@ bool TakeFormat(const char* fmt, Wave& wave) {
   wave.sampleRate = static_cast<int>(Le(fmt + 4, 4));
   wave.bitsPerSample = static_cast<int>(Le(fmt + 14, 2));
   return format == 1 && (wave.channels == 1 || wave.channels == 2) &&
-         (wave.bitsPerSample == 8 || wave.bitsPerSample == 16) && wave.sampleRate >= 1000 &&
-         wave.sampleRate <= 192000;
+         (wave.bitsPerSample == 8 || wave.bitsPerSample == 16) && wave.sampleRate >= 1000 && wave.sampleRate <= 192000;
 }
 
 }  // namespace
@@ -53,12 +52,10 @@ std::optional<Wave> ReadWave(const std::string& path, int maxSeconds) {
       const int frame = wave.channels * wave.bitsPerSample / 8;
       // A part frame at the end, or data that stops before its stated end,
       // means the file was cut or mislabelled: refuse it rather than guess.
-      if (!haveFormat || size == 0 || size % frame != 0 || size > fileSize - file.tellg())
-        return std::nullopt;
+      if (!haveFormat || size == 0 || size % frame != 0 || size > fileSize - file.tellg()) return std::nullopt;
       const std::streamoff limit = static_cast<std::streamoff>(maxSeconds) * wave.sampleRate * frame;
       wave.samples.resize(static_cast<std::size_t>(std::min(size, limit)));
-      if (!Read(file, reinterpret_cast<char*>(wave.samples.data()),
-                static_cast<std::streamsize>(wave.samples.size())))
+      if (!Read(file, reinterpret_cast<char*>(wave.samples.data()), static_cast<std::streamsize>(wave.samples.size())))
         return std::nullopt;
       return wave;
     }

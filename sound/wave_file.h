@@ -14,9 +14,9 @@ namespace zupi {
 
 // The samples of a WAV file as stored: interleaved, little-endian.
 struct Wave {
-  int channels = 0;        // 1 or 2
-  int bitsPerSample = 0;   // 8 (unsigned) or 16 (signed)
-  int sampleRate = 0;      // frames per second
+  int channels = 0;       // 1 or 2
+  int bitsPerSample = 0;  // 8 (unsigned) or 16 (signed)
+  int sampleRate = 0;     // frames per second
   std::vector<std::uint8_t> samples;
 };
 

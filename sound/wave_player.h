@@ -12,8 +12,8 @@
 #include <memory>
 #include <string_view>
 
-#include "sound/mixer.h"
 #include "game/qo_wav.h"
+#include "sound/mixer.h"
 
 namespace zupi {
 

@@ -30,17 +30,17 @@ struct PictureFile {
 
 // In the order of the enumeration.
 inline constexpr std::array<PictureFile, 11> kPictureFiles = {{
-    {Picture::ProgramIcon, "program_icon.png"},           // 32 x 32, transparent around the face
-    {Picture::BoardIcon, "board_icon.png"},               // 20 x 20, transparent around the head
-    {Picture::ZupiNormal, "zupi_normal.png"},             // 100 x 200 each, transparent around the figure
+    {Picture::ProgramIcon, "program_icon.png"},  // 32 x 32, transparent around the face
+    {Picture::BoardIcon, "board_icon.png"},      // 20 x 20, transparent around the head
+    {Picture::ZupiNormal, "zupi_normal.png"},    // 100 x 200 each, transparent around the figure
     {Picture::ZupiStartled, "zupi_startled.png"},
     {Picture::ZupiHurt, "zupi_hurt.png"},
     {Picture::ZupiWink, "zupi_wink.png"},
-    {Picture::CandleUnlit, "candle_unlit.png"},           // 50 x 50 each
+    {Picture::CandleUnlit, "candle_unlit.png"},  // 50 x 50 each
     {Picture::CandleFlame, "candle_flame.png"},
     {Picture::CandleFlameLeft, "candle_flame_left.png"},
-    {Picture::Title, "title.png"},                        // 300 x 100
-    {Picture::Certificate, "certificate.png"},            // 350 x 400
+    {Picture::Title, "title.png"},              // 300 x 100
+    {Picture::Certificate, "certificate.png"},  // 350 x 400
 }};
 
 constexpr bool InEnumerationOrder() {

@@ -49,9 +49,7 @@ class EndToEndTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    QVERIFY2(X11Probe().connected(), "needs an X server (run under tests/support/on-private-x)");
-  }
+  void initTestCase() { QVERIFY2(X11Probe().connected(), "needs an X server (run under tests/support/on-private-x)"); }
 
   void onABareServer() {
     X11Probe x;
@@ -62,8 +60,9 @@ class EndToEndTest : public QObject {
     QVERIFY2(title, "the title window opens within 10 s");
     // After the one-second pause, so never sooner than a second after the
     // launch, however slow the machine: load only makes it later.
-    QVERIFY2(WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
-             "the start button shows within 10 s");
+    QVERIFY2(
+        WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
+        "the start button shows within 10 s");
     QVERIFY2(game.sinceLaunch.elapsed() >= 1000, "the start button shows only after the one-second pause");
 
     x.key("s", true);  // no window manager: the game must take the focus itself
@@ -89,8 +88,9 @@ class EndToEndTest : public QObject {
     QVERIFY2(title, "the title window is managed within 10 s");
     const QRect firstFrame = FrameOf(x, *title);
     QVERIFY2(Centred(x, *title), "the title's frame stands centred");
-    QVERIFY2(WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
-             "the start button shows within 10 s");
+    QVERIFY2(
+        WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
+        "the start button shows within 10 s");
     auto later = Window(x, kTitleSize, true);
     QVERIFY2(later && FrameOf(x, *later) == firstFrame, "the title stays where it first showed");
 

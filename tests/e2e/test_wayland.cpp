@@ -106,7 +106,8 @@ QStringList KeysToTheGoal(const QImage& shot) {
       {zupi::kKeyLeft, "Left"}, {zupi::kKeyRight, "Right"}, {zupi::kKeyUp, "Up"}, {zupi::kKeyDown, "Down"}};
   QStringList keys;
   for (zupi::Integer key : zupi::test::WayToGoal(passage, zupi::kStartX, zupi::kStartY))
-    keys << "-k" << names.at(key) << "-s" << "40";
+    keys << "-k" << names.at(key) << "-s"
+         << "40";
   return keys;
 }
 

@@ -19,8 +19,9 @@ std::vector<T> Property(Display* d, Window w, const char* name, Atom type, int w
   unsigned long count, after;
   unsigned char* data = nullptr;
   std::vector<T> items;
-  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 4096, False, type, &actual, &format, &count,
-                         &after, &data) == Success && data != nullptr) {
+  if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 4096, False, type, &actual, &format, &count, &after,
+                         &data) == Success &&
+      data != nullptr) {
     if (format == wanted && (type == AnyPropertyType || actual == type))
       items.assign(reinterpret_cast<T*>(data), reinterpret_cast<T*>(data) + count);
     XFree(data);
@@ -110,8 +111,7 @@ QColor X11Probe::pixel(unsigned long window, int x, int y) const {
   if (image == nullptr) return QColor();
   const unsigned long p = XGetPixel(image, 0, 0);
   XDestroyImage(image);
-  return QColor(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
-                static_cast<int>(p & 0xFF));
+  return QColor(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF));
 }
 
 void X11Probe::requestClose(unsigned long window) const {

@@ -20,7 +20,9 @@ using Lines = std::vector<std::string>;
 
 // A failed comparison prints the strings: why a run stopped, the lines noticed.
 template <>
-char* QTest::toString(const std::string& text) { return qstrdup(text.c_str()); }
+char* QTest::toString(const std::string& text) {
+  return qstrdup(text.c_str());
+}
 template <>
 char* QTest::toString(const Lines& lines) {
   std::string text;
@@ -68,13 +70,12 @@ class FlowTest : public QObject {
     ScriptedRun run;
     run.At(3, [&] { run.Press(kKeyEscape); });
     QCOMPARE(run.Go(PlayGame), std::string());
-    QCOMPARE(run.noticed, (Lines{"0.0 shows game window, centred", "0.0 shows 洞窟 1-A 初級マップです。",
-                                 "0.0 shows the cave lit", "0.0 shows Zupi looks normal", "0.0 shows Zupi at 0,5",
-                                 "0.0 shows lamps green green green", "0.0 told 洞窟 1-A",
-                                 "0.3 shows GAME OVER", Heard("0.3", kZupiwlkWav), "0.3 told step at 0,5, life 3",
-                                 "0.3 told game over", "0.8 hides GAME OVER", "1.3 shows GAME OVER",
-                                 "1.8 hides GAME OVER", "2.3 shows GAME OVER", "2.8 hides GAME OVER",
-                                 "3.3 hides game window"}));
+    QCOMPARE(run.noticed,
+             (Lines{"0.0 shows game window, centred", "0.0 shows 洞窟 1-A 初級マップです。", "0.0 shows the cave lit",
+                    "0.0 shows Zupi looks normal", "0.0 shows Zupi at 0,5", "0.0 shows lamps green green green",
+                    "0.0 told 洞窟 1-A", "0.3 shows GAME OVER", Heard("0.3", kZupiwlkWav),
+                    "0.3 told step at 0,5, life 3", "0.3 told game over", "0.8 hides GAME OVER", "1.3 shows GAME OVER",
+                    "1.8 hides GAME OVER", "2.3 shows GAME OVER", "2.8 hides GAME OVER", "3.3 hides game window"}));
     QCOMPARE(Level, Integer{1});
     QCOMPARE(StageResult, kStageEscaped);
   }
@@ -96,18 +97,39 @@ class FlowTest : public QObject {
     run.At(22, [&] { run.Press(kKeyRight); });  // in the dark stage's pause
     QCOMPARE(run.Go(PlayGame), std::string());
     QCOMPARE(From(run.noticed, "0.0 shows Zupi winks"),
-             (Lines{"0.0 shows Zupi winks", "0.0 shows Zupi at 19,4", Heard("0.0", kPororinWav),
-                    "0.0 told goal at 19,4, life 2", "1.0 shows Zupi looks startled", "1.0 shows Zupi at 0,5",
+             (Lines{"0.0 shows Zupi winks",
+                    "0.0 shows Zupi at 19,4",
+                    Heard("0.0", kPororinWav),
+                    "0.0 told goal at 19,4, life 2",
+                    "1.0 shows Zupi looks startled",
+                    "1.0 shows Zupi at 0,5",
                     Heard("1.0", kNiroropWav),
                     "2.0 shows 洞窟 1-B 1-Aと同じマップです。 暗いから壁にぶつからないように気をつけて!",
-                    "2.0 shows only the goal", "2.0 shows Zupi looks normal", "2.0 shows lamps green green green",
-                    "2.0 told 洞窟 1-B", "2.2 shows Zupi at 1,5", Heard("2.2", kZupiwlkWav),
-                    "2.2 told step at 1,5, life 3", "2.5 shows Zupi looks hurt", "2.5 shows lamps red green green",
-                    Heard("2.5", kDongWav), "2.5 told bump at 1,5, life 2", "2.5 shows lamps red red green",
-                    Heard("2.5", kDongWav), "2.5 told bump at 1,5, life 1", "2.5 shows lamps red red red",
-                    "2.5 shows GAME OVER", Heard("2.5", kDongWav), "2.5 told bump at 1,5, life 0",
-                    "2.5 told game over", "3.0 hides GAME OVER", "3.5 shows GAME OVER", "4.0 hides GAME OVER",
-                    "4.5 shows GAME OVER", "5.0 hides GAME OVER", "5.5 hides game window"}));
+                    "2.0 shows only the goal",
+                    "2.0 shows Zupi looks normal",
+                    "2.0 shows lamps green green green",
+                    "2.0 told 洞窟 1-B",
+                    "2.2 shows Zupi at 1,5",
+                    Heard("2.2", kZupiwlkWav),
+                    "2.2 told step at 1,5, life 3",
+                    "2.5 shows Zupi looks hurt",
+                    "2.5 shows lamps red green green",
+                    Heard("2.5", kDongWav),
+                    "2.5 told bump at 1,5, life 2",
+                    "2.5 shows lamps red red green",
+                    Heard("2.5", kDongWav),
+                    "2.5 told bump at 1,5, life 1",
+                    "2.5 shows lamps red red red",
+                    "2.5 shows GAME OVER",
+                    Heard("2.5", kDongWav),
+                    "2.5 told bump at 1,5, life 0",
+                    "2.5 told game over",
+                    "3.0 hides GAME OVER",
+                    "3.5 shows GAME OVER",
+                    "4.0 hides GAME OVER",
+                    "4.5 shows GAME OVER",
+                    "5.0 hides GAME OVER",
+                    "5.5 hides game window"}));
     QCOMPARE(CaveMap.cells(), litCave);
     QCOMPARE(Level, Integer{1});
     QCOMPARE(StageResult, kStageCrashed);
@@ -160,10 +182,10 @@ class FlowTest : public QObject {
     run.At(10, [&] { run.ClickOk(); });
     run.At(20, [&] { run.ClickOk(); });
     QCOMPARE(run.Go(ShowCertificate), std::string());
-    QCOMPARE(run.noticed,
-             (Lines{"0.0 shows certificate window, centred", "0.8 shows heading", Heard("0.8", kPororinWav),
-                    "1.6 shows title", "1.6 shows あなたは12面までたどりついたので 洞窟プロに認定されました。おめでとう!",
-                    "1.6 shows OK button", Heard("1.6", kDongWav), "2.0 hides certificate window"}));
+    QCOMPARE(run.noticed, (Lines{"0.0 shows certificate window, centred", "0.8 shows heading",
+                                 Heard("0.8", kPororinWav), "1.6 shows title",
+                                 "1.6 shows あなたは12面までたどりついたので 洞窟プロに認定されました。おめでとう!",
+                                 "1.6 shows OK button", Heard("1.6", kDongWav), "2.0 hides certificate window"}));
     QVERIFY(run.game.loaded);  // reloaded, hidden, for the next title
   }
 

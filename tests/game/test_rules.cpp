@@ -29,10 +29,9 @@ namespace {
 // A cave with a dead end up from the start, a goal at (19, 5), a dead end
 // at (18, 4) with rock in the goal column beside it, and passage at the
 // top and bottom edges.
-const Rows kCorridor = {"....#...............", "....#...............", "....................",
-                        "....................", "#................##.", "####################",
-                        "....................", "....................", "......#.............",
-                        "......#............."};
+const Rows kCorridor = {"....#...............", "....#...............", "....................", "....................",
+                        "#................##.", "####################", "....................", "....................",
+                        "......#.............", "......#............."};
 
 // A key on a cell of kCorridor and its answer. A row leaves out what a
 // plain step leaves as it was: no bump before, the normal face, the stage
@@ -102,22 +101,30 @@ class RulesTest : public QObject {
     QTest::newRow("up into row 0") << Answer{.from = {4, 1}, .key = kKeyUp, .to = {4, 0}, .sound = kZupiwlkWav};
     QTest::newRow("up at row 0 stays") << Answer{.from = {4, 0}, .key = kKeyUp, .to = {4, 0}, .sound = kZupiwlkWav};
     QTest::newRow("down into row 9") << Answer{.from = {6, 8}, .key = kKeyDown, .to = {6, 9}, .sound = kZupiwlkWav};
-    QTest::newRow("down at row 9 stays")
-        << Answer{.from = {6, 9}, .key = kKeyDown, .to = {6, 9}, .sound = kZupiwlkWav};
+    QTest::newRow("down at row 9 stays") << Answer{.from = {6, 9}, .key = kKeyDown, .to = {6, 9}, .sound = kZupiwlkWav};
     QTest::newRow("space answers in place") << Answer{.from = {3, 5}, .key = 32, .to = {3, 5}, .sound = kZupiwlkWav};
     QTest::newRow("escape answers, then ends")
         << Answer{.from = {3, 5}, .key = kKeyEscape, .to = {3, 5}, .sound = kZupiwlkWav, .running = false};
     QTest::newRow("left steps back") << Answer{.from = {3, 5}, .key = kKeyLeft, .to = {2, 5}, .sound = kZupiwlkWav};
-    QTest::newRow("first bump, back")
-        << Answer{.from = {3, 5}, .key = kKeyDown, .to = {3, 5}, .picture = kZupiHurt, .sound = kDongWav};
-    QTest::newRow("second bump")
-        << Answer{.from = {3, 5}, .hits = 1, .key = kKeyUp, .to = {3, 5}, .picture = kZupiHurt, .sound = kDongWav};
-    QTest::newRow("third bump ends")
-        << Answer{.from = {3, 5}, .hits = 2, .key = kKeyDown, .to = {3, 5}, .picture = kZupiHurt,
-                  .sound = kDongWav, .running = false, .result = kStageCrashed};
-    QTest::newRow("right onto the goal")
-        << Answer{.from = {18, 5}, .key = kKeyRight, .to = {19, 5}, .picture = kZupiWink,
-                  .sound = kPororinWav, .running = false, .result = kStageGoal};
+    QTest::newRow("first bump, back") << Answer{
+        .from = {3, 5}, .key = kKeyDown, .to = {3, 5}, .picture = kZupiHurt, .sound = kDongWav};
+    QTest::newRow("second bump") << Answer{
+        .from = {3, 5}, .hits = 1, .key = kKeyUp, .to = {3, 5}, .picture = kZupiHurt, .sound = kDongWav};
+    QTest::newRow("third bump ends") << Answer{.from = {3, 5},
+                                               .hits = 2,
+                                               .key = kKeyDown,
+                                               .to = {3, 5},
+                                               .picture = kZupiHurt,
+                                               .sound = kDongWav,
+                                               .running = false,
+                                               .result = kStageCrashed};
+    QTest::newRow("right onto the goal") << Answer{.from = {18, 5},
+                                                   .key = kKeyRight,
+                                                   .to = {19, 5},
+                                                   .picture = kZupiWink,
+                                                   .sound = kPororinWav,
+                                                   .running = false,
+                                                   .result = kStageGoal};
     QTest::newRow("right into rock on column 19")
         << Answer{.from = {18, 4}, .key = kKeyRight, .to = {18, 4}, .picture = kZupiHurt, .sound = kDongWav};
   }
@@ -141,7 +148,7 @@ class RulesTest : public QObject {
     QCOMPARE(HitCount, Integer(a.hits + bump));
     std::array<Colour, kLamps> lamps{kGreen, kGreen, kGreen};
     if (bump) lamps[static_cast<std::size_t>(a.hits)] = kRed;  // left to right
-    QCOMPARE(run.game.lamps, lamps);  // what a screen reader is told, the flow's test reads
+    QCOMPARE(run.game.lamps, lamps);                           // what a screen reader is told, the flow's test reads
   }
 
   // Three levels per difficulty, then pro for ever, each named in its
@@ -174,18 +181,23 @@ class RulesTest : public QObject {
     QTest::newRow("intermediate never moves") << 2 << Runs({{0.2f, 20}}) << kStraight;
     QTest::newRow("advanced never moves") << 3 << Runs({{0.4f, 20}}) << kStraight;
     // One row up per column; the move up from row 0 lands on row 1.
-    QTest::newRow("advanced bounces off row 0")
-        << 3 << Runs({{0.0f, 12}, {0.9f, 14}})
-        << Cave({{0, "....##.............."}, {1, "...#################"}, {2, "..##................"},
-                 {3, ".##................."}, {4, "##.................."}, {5, "#..................."}});
+    QTest::newRow("advanced bounces off row 0") << 3 << Runs({{0.0f, 12}, {0.9f, 14}})
+                                                << Cave({{0, "....##.............."},
+                                                         {1, "...#################"},
+                                                         {2, "..##................"},
+                                                         {3, ".##................."},
+                                                         {4, "##.................."},
+                                                         {5, "#..................."}});
     // One row down per column; the move down from row 9 lands on row 8.
     Draws falls;
     for (int i = 0; i < 5; ++i) falls.insert(falls.end(), {0.1f, 0.5f});
     falls.resize(falls.size() + 15, 0.3f);
-    QTest::newRow("intermediate bounces off row 9")
-        << 2 << falls
-        << Cave({{5, "#..................."}, {6, "##.................."}, {7, ".##................."},
-                 {8, "..##################"}, {9, "...##..............."}});
+    QTest::newRow("intermediate bounces off row 9") << 2 << falls
+                                                    << Cave({{5, "#..................."},
+                                                             {6, "##.................."},
+                                                             {7, ".##................."},
+                                                             {8, "..##################"},
+                                                             {9, "...##..............."}});
     QTest::newRow("pro walks straight right") << 4 << Runs({{0.0f, 19}}) << kStraight;
     // Up, right, down, right...: steps that never revisit a cell.
     QTest::newRow("pro walks a staircase")
@@ -197,8 +209,7 @@ class RulesTest : public QObject {
         << 4 << Runs({{0.5f, 3}, {0.0f, 1}, {0.5f, 1}, {0.25f, 1}, {0.0f, 495 + 19}}) << kStraight;
     // 18 steps right, then left draws that fail: draw 500 may still reach
     // the goal, draw 501 is too late and the walk starts again.
-    QTest::newRow("pro reaches the goal on draw 500")
-        << 4 << Runs({{0.0f, 18}, {0.25f, 481}, {0.0f, 1}}) << kStraight;
+    QTest::newRow("pro reaches the goal on draw 500") << 4 << Runs({{0.0f, 18}, {0.25f, 481}, {0.0f, 1}}) << kStraight;
     QTest::newRow("pro gives up on draw 501")
         << 4 << Runs({{0.0f, 18}, {0.25f, 482}, {0.0f, 1}, {0.99f, 2}, {0.0f, 19}})
         << Cave({{5, "#..................."}, {6, "#..................."}, {7, "####################"}});
@@ -247,7 +258,8 @@ class RulesTest : public QObject {
         for (int y = 0; y < kCaveRows; ++y) {
           QVERIFY(CaveMap(x, y) == 0 || CaveMap(x, y) == -1);
           if (CaveMap(x, y) == 0) continue;
-          QVERIFY2(x < kBoardColumns && y >= top && y <= bottom, qPrintable(QString::number(x) + "," + QString::number(y)));
+          QVERIFY2(x < kBoardColumns && y >= top && y <= bottom,
+                   qPrintable(QString::number(x) + "," + QString::number(y)));
           ++rowsUsed[y];
           goals += x == 19;
         }

@@ -18,17 +18,15 @@ class TestDataDirs : public QObject {
   void shareFolderFirstThenDataBesideTheProgram_data() {
     QTest::addColumn<QString>("programDir");
     QTest::addColumn<QStringList>("dirs");
-    QTest::addRow("Debian") << "/usr/games"
-                            << QStringList{"/usr/share/games/grotzel", "/usr/games/data"};
+    QTest::addRow("Debian") << "/usr/games" << QStringList{"/usr/share/games/grotzel", "/usr/games/data"};
     QTest::addRow("make install") << "/usr/local/games/"
-                                  << QStringList{"/usr/local/share/games/grotzel",
-                                                 "/usr/local/games/data"};
+                                  << QStringList{"/usr/local/share/games/grotzel", "/usr/local/games/data"};
     QTest::addRow("build tree") << "/home/u/grotzel/build"
-                                << QStringList{"/home/u/grotzel/share/games/grotzel",
-                                               "/home/u/grotzel/build/data"};
+                                << QStringList{"/home/u/grotzel/share/games/grotzel", "/home/u/grotzel/build/data"};
     // Where the install rules put the program and the sounds.
     QTest::addRow("install rules") << "/opt/g/" GROTZEL_INSTALL_BINDIR
-                                   << QStringList{"/opt/g/" GROTZEL_DATA_SUBDIR, "/opt/g/" GROTZEL_INSTALL_BINDIR "/data"};
+                                   << QStringList{"/opt/g/" GROTZEL_DATA_SUBDIR,
+                                                  "/opt/g/" GROTZEL_INSTALL_BINDIR "/data"};
   }
 
   void shareFolderFirstThenDataBesideTheProgram() {

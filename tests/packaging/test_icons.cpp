@@ -8,12 +8,8 @@
 
 namespace {
 
-quint16 Le16(const QByteArray& bytes, int at) {
-  return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
-quint32 Le32(const QByteArray& bytes, int at) {
-  return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
+quint16 Le16(const QByteArray& bytes, int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); }
+quint32 Le32(const QByteArray& bytes, int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); }
 
 }  // namespace
 
@@ -50,8 +46,7 @@ class TestIcons : public QObject {
         // Under the mask the colour must be black, or Windows inverts the screen there.
         const QRgb want = drawn ? source.pixel(x, y) | 0xFF000000u : qRgb(0, 0, 0);
         clear += masked ? 1 : 0;
-        if (masked == drawn || colour != want)
-          QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
+        if (masked == drawn || colour != want) QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
       }
     QVERIFY2(clear > 0, "the program icon has a transparent surround");
   }

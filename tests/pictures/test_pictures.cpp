@@ -92,8 +92,10 @@ class TestPictures : public QObject {
         if (Drawn(p)) QVERIFY2((p & 0xFFFFFF) != key, qPrintable(where));
         clear += !Drawn(p);
       }
-    if (transparent < 0) QVERIFY(!Drawn(image.pixel(0, image.height() - 1)));
-    else QVERIFY2(std::abs(clear - transparent) <= transparent / 33, qPrintable(QString::number(clear)));
+    if (transparent < 0)
+      QVERIFY(!Drawn(image.pixel(0, image.height() - 1)));
+    else
+      QVERIFY2(std::abs(clear - transparent) <= transparent / 33, qPrintable(QString::number(clear)));
   }
 
   // The game swaps the pictures in place: anything but her face (and the
@@ -134,8 +136,7 @@ class TestPictures : public QObject {
       QTest::newRow(picture.name.data()) << File(picture.picture) << DrawPicture(picture.picture);
     for (int size : {64, 128, 256}) {
       QTest::newRow(qPrintable(QStringLiteral("menu %1").arg(size)))
-          << QStringLiteral(ICONS_DIR "/grotzel-%1.png").arg(size)
-          << Paint(ZupiFace(true, kMenuLineScale), size);
+          << QStringLiteral(ICONS_DIR "/grotzel-%1.png").arg(size) << Paint(ZupiFace(true, kMenuLineScale), size);
     }
   }
   void storedPicturesAreWhatTheDrawingsPaint() {
@@ -151,8 +152,8 @@ class TestPictures : public QObject {
       for (int x = 0; x < stored.width(); ++x) {
         const QRgb a = stored.pixel(x, y), b = fresh.pixel(x, y);
         if (qAlpha(a) == 0 && qAlpha(b) == 0) continue;
-        off += std::max({std::abs(qAlpha(a) - qAlpha(b)), std::abs(qRed(a) - qRed(b)),
-                         std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) > 2;
+        off += std::max({std::abs(qAlpha(a) - qAlpha(b)), std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                         std::abs(qBlue(a) - qBlue(b))}) > 2;
       }
     QVERIFY2(off <= stored.width() * stored.height() / 1000, qPrintable(QString::number(off)));
     QVERIFY2(std::abs(Colours(stored) - Colours(fresh)) <= 2, qPrintable(QString::number(Colours(fresh))));

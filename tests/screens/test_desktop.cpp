@@ -21,7 +21,10 @@
 
 namespace {
 
-zupi::test::QtRun& TheRun() { static zupi::test::QtRun run; return run; }
+zupi::test::QtRun& TheRun() {
+  static zupi::test::QtRun run;
+  return run;
+}
 zupi::Forms& TheForms() { return TheRun().forms; }
 QWidget* Load(int form) { return TheRun().Load(form); }
 

@@ -24,10 +24,10 @@ using zupi::test::Control;
 namespace {
 
 // Cave rows 4 and 5 and a goal column with two cells; the rest is rock.
-const std::vector<std::string> kCave = {
-    "....................", "....................", "....................", "....................",
-    "...############.####", "####################", "...................#", "....................",
-    "....................", "...................."};
+const std::vector<std::string> kCave = {"....................", "....................", "....................",
+                                        "....................", "...############.####", "####################",
+                                        "...................#", "....................", "....................",
+                                        "...................."};
 
 // Qt 6.8 rasterises text and scales pictures a little differently from
 // 6.4 (and each Debian release brings its Qt with its own fonts), so the
@@ -92,7 +92,12 @@ void RevealEach(Form* window, std::initializer_list<const char*> controls) {
 }
 
 // A key on the board, and the cell and running state it leaves.
-struct KeyRow { int key, modifiers; bool repeat; QPoint cell; bool running; };
+struct KeyRow {
+  int key, modifiers;
+  bool repeat;
+  QPoint cell;
+  bool running;
+};
 
 }  // namespace
 
@@ -114,7 +119,8 @@ class WindowsTest : public QObject {
     for (const char* state : {"game-loaded", "game-lit", "game-dark", "game-goal", "title", "certificate"})
       QTest::newRow(state) << state << state;
     // Nothing a game changed survives an unload.
-    QTest::newRow("game-reloaded") << "game-reloaded" << "game-loaded";
+    QTest::newRow("game-reloaded") << "game-reloaded"
+                                   << "game-loaded";
   }
   void looksAsStored() {
     QFETCH(QString, state);
@@ -217,8 +223,10 @@ class WindowsTest : public QObject {
     QTest::keyClick(window, Qt::Key_Return);
     QVERIFY(IsRunning && !button->isDown());  // a shortcut would hold it down
 
-    if (form == 3) run->forms.form3()->Reveal(TitlePart::Command1);
-    else run->forms.form2()->Reveal(CertificatePart::Command1);
+    if (form == 3)
+      run->forms.form3()->Reveal(TitlePart::Command1);
+    else
+      run->forms.form2()->Reveal(CertificatePart::Command1);
     QCOMPARE(QApplication::focusWidget(), button);
     QVERIFY(QAccessible::queryAccessibleInterface(button)->state().focused);
     QTest::keyClick(window, key, Qt::AltModifier);

@@ -13,17 +13,17 @@
 // nothing to do (a button that never shows, a wait that never ends).
 //
 //   grotzel_soak [--games N] [--seed S (1 unless given)] [--no-memory-check]
+#include <malloc.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPixmapCache>
 #include <QTest>
 #include <QTimer>
-#include <cstdio>
-#include <cstring>
-#include <malloc.h>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <random>
 #include <thread>
 
@@ -100,8 +100,8 @@ class SoakPlayer {
   void Expect(bool ok, const char* what) {
     if (ok) return;
     if (++failures <= 10)
-      std::fprintf(stderr, "soak: FAILED: %s (level %d%s, cell %d,%d, game %d planned to end on %d)\n", what, Level, IsDark ? "-B" : "-A",
-                   PosX, PosY, games, endLevel_);
+      std::fprintf(stderr, "soak: FAILED: %s (level %d%s, cell %d,%d, game %d planned to end on %d)\n", what, Level,
+                   IsDark ? "-B" : "-A", PosX, PosY, games, endLevel_);
   }
 
   // The title's and the certificate's button, once it shows.
@@ -180,10 +180,14 @@ int main(int argc, char* argv[]) {
   std::uint32_t seed = 1;
   bool memoryCheck = true;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--no-memory-check") == 0) memoryCheck = false;
-    else if (std::strcmp(argv[i], "--games") == 0 && i + 1 < argc) games = std::max(1, std::atoi(argv[++i]));
-    else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
-    else return std::fprintf(stderr, "usage: grotzel_soak [--games N] [--seed S] [--no-memory-check]\n"), 2;
+    if (std::strcmp(argv[i], "--no-memory-check") == 0)
+      memoryCheck = false;
+    else if (std::strcmp(argv[i], "--games") == 0 && i + 1 < argc)
+      games = std::max(1, std::atoi(argv[++i]));
+    else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc)
+      seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+    else
+      return std::fprintf(stderr, "usage: grotzel_soak [--games N] [--seed S] [--no-memory-check]\n"), 2;
   }
   // The headless platform says on every show that it cannot raise a window.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -205,12 +209,11 @@ int main(int argc, char* argv[]) {
     run.Go(Main);
   }
   const long growth = player.endKb - player.warmKb;
-  std::printf("soak: seed %u\nsoak: games %d, keys %ld, bumps %ld, certificates %d\n", seed, player.games,
-              player.keys, player.bumps, player.certificates);
+  std::printf("soak: seed %u\nsoak: games %d, keys %ld, bumps %ld, certificates %d\n", seed, player.games, player.keys,
+              player.bumps, player.certificates);
   std::printf("soak: failures %ld, wall time %.1f s\n", player.failures, clock.elapsed() / 1000.0);
   std::printf("soak: resident memory after game %d: %ld kB, after game %d: %ld kB, growth %ld kB (limit %ld kB)\n",
-              std::min(kWarmUpGames, games), player.warmKb, games, player.endKb, growth,
-              kGrowthLimitKb);
+              std::min(kWarmUpGames, games), player.warmKb, games, player.endKb, growth, kGrowthLimitKb);
   std::fflush(stdout);  // now: a leak checker that fails the run at exit would lose it
   const bool ok = player.failures == 0 && player.games == games && (!memoryCheck || growth < kGrowthLimitKb);
   if (!ok) std::printf("soak: FAILED\n");

@@ -57,8 +57,7 @@ std::optional<double> FirstHeard(WaveOutput& sound, const test::MonitorRecorder&
   const double start = SteadyNow();
   while (SteadyNow() - start < seconds) {
     Steps(sound, 1, 300);
-    if (const std::vector<double> heard = recorder.Onsets(std::max(start, after)); !heard.empty())
-      return heard.front();
+    if (const std::vector<double> heard = recorder.Onsets(std::max(start, after)); !heard.empty()) return heard.front();
   }
   return std::nullopt;
 }
@@ -78,13 +77,14 @@ QList<QByteArray> Drivers() {
 // blocks its caller fails here at once instead of at the CTest timeout.
 class Watchdog {
  public:
-  explicit Watchdog(int seconds) : thread_([this, seconds] {
-    std::unique_lock lock(mutex_);
-    if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return over_; })) {
-      std::fprintf(stderr, "FAIL: %s hung for %d s\n", QTest::currentTestFunction(), seconds);
-      std::_Exit(1);
-    }
-  }) {}
+  explicit Watchdog(int seconds)
+      : thread_([this, seconds] {
+          std::unique_lock lock(mutex_);
+          if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return over_; })) {
+            std::fprintf(stderr, "FAIL: %s hung for %d s\n", QTest::currentTestFunction(), seconds);
+            std::_Exit(1);
+          }
+        }) {}
   ~Watchdog() {
     {
       std::lock_guard lock(mutex_);
@@ -202,7 +202,10 @@ class LiveSoundTest : public QObject {
       QVERIFY((SteadyNow() - start) * 1e3 < 500);
     }
     // Generous bounds, for a loaded machine: a blocked call would take for ever.
-    QVERIFY(SlowestCall(60, [this] { PlayWave(*player_, kZupiwlkWav); QThread::msleep(20); }) < 500);
+    QVERIFY(SlowestCall(60, [this] {
+              PlayWave(*player_, kZupiwlkWav);
+              QThread::msleep(20);
+            }) < 500);
     QVERIFY(SlowestCall(5, [this] { player_->StopAll(); }) < 500);
     QThread::msleep(300);
     pulse_->Resume();
@@ -263,9 +266,7 @@ class LiveSoundTest : public QObject {
   }
 
  private:
-  void StartPlayer() {
-    player_ = std::make_unique<WavePlayer>(QStringList{kDataDir});
-  }
+  void StartPlayer() { player_ = std::make_unique<WavePlayer>(QStringList{kDataDir}); }
 
   std::unique_ptr<Watchdog> watchdog_;
   std::unique_ptr<test::ScratchDirectory> cwd_;

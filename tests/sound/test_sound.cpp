@@ -30,13 +30,11 @@ QByteArray Le(quint32 value, int bytes) {
 }
 
 // A WAV file of silence: `declared` data bytes in the header, `actual` after it.
-QByteArray WaveBytes(int declared, int actual, int format = 1, int bits = 16,
-                     const QByteArray& chunkBeforeData = {}) {
+QByteArray WaveBytes(int declared, int actual, int format = 1, int bits = 16, const QByteArray& chunkBeforeData = {}) {
   const int frame = bits / 8;
-  const QByteArray fmt = Le(format, 2) + Le(1, 2) + Le(22050, 4) + Le(22050 * frame, 4) +
-                         Le(frame, 2) + Le(bits, 2);
-  const QByteArray body = "WAVEfmt " + Le(16, 4) + fmt + chunkBeforeData + "data" +
-                          Le(declared, 4) + QByteArray(actual, '\0');
+  const QByteArray fmt = Le(format, 2) + Le(1, 2) + Le(22050, 4) + Le(22050 * frame, 4) + Le(frame, 2) + Le(bits, 2);
+  const QByteArray body =
+      "WAVEfmt " + Le(16, 4) + fmt + chunkBeforeData + "data" + Le(declared, 4) + QByteArray(actual, '\0');
   return "RIFF" + Le(body.size(), 4) + body;
 }
 
@@ -48,7 +46,10 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 
 struct ThrowingOutput : WaveOutput {
   int calls = 0;
-  void Play(std::string_view) override { ++calls; throw std::runtime_error("no speaker"); }
+  void Play(std::string_view) override {
+    ++calls;
+    throw std::runtime_error("no speaker");
+  }
   void StopAll() override {}
 };
 

@@ -20,11 +20,13 @@ using zupi::test::kTitleSize;
 
 // Polls for a mapped game window of that size for up to `ms`.
 std::optional<TopWindow> WaitForWindow(const X11Probe& x, QSize size, int ms = 10000) {
-  return e2e::WaitFor([&]() -> std::optional<TopWindow> {
-    for (const TopWindow& w : x.mappedWindows())
-      if (w.title == "Grotzel" && w.geometry.size() == size) return w;
-    return std::nullopt;
-  }, ms);
+  return e2e::WaitFor(
+      [&]() -> std::optional<TopWindow> {
+        for (const TopWindow& w : x.mappedWindows())
+          if (w.title == "Grotzel" && w.geometry.size() == size) return w;
+        return std::nullopt;
+      },
+      ms);
 }
 
 }  // namespace
@@ -44,7 +46,8 @@ class StuckServerGameTest : public QObject {
     QVERIFY2(x.connected(), "needs an X server (run under tests/support/on-private-x)");
     zupi::test::PrivatePulse pulse;
     // Before Pause: with no server its process id is 0, and SIGSTOP to 0 stops this test.
-    QVERIFY2(pulse.Pactl({"info"}).contains("grotzel_null"), "needs its sound server (scripts/install-deps installs it)");
+    QVERIFY2(pulse.Pactl({"info"}).contains("grotzel_null"),
+             "needs its sound server (scripts/install-deps installs it)");
     if (stuckBeforeStart) pulse.Pause();
     e2e::Game game;
     QVERIFY(game.process.waitForStarted());

@@ -13,8 +13,10 @@ namespace zupi::test {
 
 // The Qt key of an arrow or Escape code; Key_unknown for any other.
 inline Qt::Key QtKey(Integer code) {
-  static const QHash<Integer, Qt::Key> keys = {{kKeyEscape, Qt::Key_Escape}, {kKeyLeft, Qt::Key_Left},
-                                               {kKeyUp, Qt::Key_Up},         {kKeyRight, Qt::Key_Right},
+  static const QHash<Integer, Qt::Key> keys = {{kKeyEscape, Qt::Key_Escape},
+                                               {kKeyLeft, Qt::Key_Left},
+                                               {kKeyUp, Qt::Key_Up},
+                                               {kKeyRight, Qt::Key_Right},
                                                {kKeyDown, Qt::Key_Down}};
   return keys.value(code, Qt::Key_unknown);
 }
@@ -27,9 +29,7 @@ inline void Press(const QtRun& run, Integer code) {
 }
 
 // Clicks a window's Command1.
-inline void ClickCommand1(QWidget* form) {
-  QTest::mouseClick(Control<QWidget>(form, "Command1"), Qt::LeftButton);
-}
+inline void ClickCommand1(QWidget* form) { QTest::mouseClick(Control<QWidget>(form, "Command1"), Qt::LeftButton); }
 
 // Any close but the program's own unload: a plain close(), which is what
 // Qt's Wayland plugin makes of a compositor's close.

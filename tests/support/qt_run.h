@@ -67,8 +67,7 @@ class QtRun : public QtEventLoop {
   bool Go(const std::function<void(const Host&)>& body) {
     try {
       body(host());
-    } catch (const ProgramEnd&) {
-    }
+    } catch (const ProgramEnd&) {}
     return ended_;
   }
   bool ended() const { return ended_; }

@@ -73,9 +73,7 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     std::string end;
     try {
       body(host());
-    } catch (const ProgramEnd&) {
-      end = "end";
-    } catch (const RunStopped& stop) {
+    } catch (const ProgramEnd&) { end = "end"; } catch (const RunStopped& stop) {
       end = "pass " + std::to_string(pass_) + ": " + stop.why;
     }
     Notice();
@@ -174,8 +172,8 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     void GameOver() override { Tell("game over"); }
     // "bump at 3,5, life 2"
     void KeyAnswered(KeyAnswer answer, int x, int y, int lampsLeft) override {
-      Tell(std::array{"step", "bump", "goal"}[int(answer)] + (" at " + std::to_string(x)) + "," +
-           std::to_string(y) + ", life " + std::to_string(lampsLeft));
+      Tell(std::array{"step", "bump", "goal"}[int(answer)] + (" at " + std::to_string(x)) + "," + std::to_string(y) +
+           ", life " + std::to_string(lampsLeft));
     }
     // The board: each cell black (' '), passage ('#') or goal ('G').
     void SetBoardBackColor(Colour) override { Use(), board.assign(kBoardColumns * kBoardRows, ' '); }
@@ -183,8 +181,9 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     void FillBoardBox(int x1, int y1, int, int) override { FillBoardBoxIn(x1, y1, 0, 0, fore); }
     void FillBoardBoxIn(int x1, int y1, int, int, Colour colour) override {
       Use();
-      board.at(std::size_t(x1 / kCellTwips + kBoardColumns * (y1 / kCellTwips))) =
-          colour == RGB(0, 0, 0) ? ' ' : colour == RGB(255, 255, 128) ? 'G' : '#';
+      board.at(std::size_t(x1 / kCellTwips + kBoardColumns * (y1 / kCellTwips))) = colour == RGB(0, 0, 0)         ? ' '
+                                                                                   : colour == RGB(255, 255, 128) ? 'G'
+                                                                                                                  : '#';
     }
     void SetIconLeft(int twips) override { Use(), iconLeft = twips; }
     void SetIconTop(int twips) override { Use(), iconTop = twips; }
@@ -206,7 +205,10 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
       std::string colours = "lamps";
       for (Colour lamp : lamps) colours += lamp == kGreen ? " green" : " red";
       return {Read(label2),
-              board.empty() ? "" : drawn('#') ? "the cave lit" : drawn('G') ? "only the goal" : "a black board",
+              board.empty() ? ""
+              : drawn('#')  ? "the cave lit"
+              : drawn('G')  ? "only the goal"
+                            : "a black board",
               face < 0 ? "" : faces[face],
               iconTop < 0 ? "" : "Zupi at " + cell,
               colours,

@@ -107,10 +107,10 @@ class PrivatePulse {
       server_.setArguments({"-c", kPipeWire});
     } else {
       server_.setProgram("pulseaudio");
-      server_.setArguments({"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=false",
-                          "--disable-shm=yes", "--log-target=stderr", "--log-level=error",
-                          "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket,
-                          "-L", "module-null-sink sink_name=grotzel_null"});
+      server_.setArguments({"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=false", "--disable-shm=yes",
+                            "--log-target=stderr", "--log-level=error", "-L",
+                            "module-native-protocol-unix auth-anonymous=1 socket=" + socket, "-L",
+                            "module-null-sink sink_name=grotzel_null"});
     }
     server_.setStandardOutputFile(QProcess::nullDevice());
     server_.setStandardErrorFile(dir_.filePath("server.log"));
@@ -173,10 +173,10 @@ class MonitorRecorder {
     posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const char* argv[] = {"parec", "-d", "grotzel_null.monitor", "--format=s16le", "--channels=1",
-                          "--rate=44100", "--latency-msec=2", "--raw", nullptr};
-    const bool started = posix_spawnp(&pid_, "parec", &actions, nullptr,
-                                      const_cast<char**>(argv), environ) == 0;
+    const char* argv[] = {"parec",        "-d",           "grotzel_null.monitor", "--format=s16le",
+                          "--channels=1", "--rate=44100", "--latency-msec=2",     "--raw",
+                          nullptr};
+    const bool started = posix_spawnp(&pid_, "parec", &actions, nullptr, const_cast<char**>(argv), environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
     if (!started) {

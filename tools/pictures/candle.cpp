@@ -26,36 +26,12 @@ constexpr QRgb kHolderShine = 0xFFA8A8A8;
 constexpr QRgb kCandleShadow = 0xFF333333;
 
 constexpr std::string_view kUprightFlame[]{
-    "....E....",
-    "....E....",
-    "...EYE...",
-    "...EYE...",
-    "..EYYYE..",
-    "..EYYYE..",
-    ".EYYYYYE.",
-    ".EYYYYYE.",
-    "EYYYYYYYE",
-    "EYYYYYYYE",
-    "EYYYYYYYE",
-    ".EYYYYYE.",
-    ".EEYYYEE.",
-    "...EEE...",
+    "....E....", "....E....", "...EYE...", "...EYE...", "..EYYYE..", "..EYYYE..", ".EYYYYYE.",
+    ".EYYYYYE.", "EYYYYYYYE", "EYYYYYYYE", "EYYYYYYYE", ".EYYYYYE.", ".EEYYYEE.", "...EEE...",
 };
 constexpr std::string_view kBentFlame[]{
-    "EE........",
-    ".EE.......",
-    ".EYEE.....",
-    "..EYYE....",
-    "..EYYYE...",
-    "..EYYYYE..",
-    "..EYYYYYE.",
-    "..EYYYYYE.",
-    "..EYYYYYYE",
-    "..EYYYYYYE",
-    "..EYYYYYYE",
-    "...EYYYYE.",
-    "...EEYYEE.",
-    ".....EEE..",
+    "EE........", ".EE.......", ".EYEE.....", "..EYYE....", "..EYYYE...", "..EYYYYE..", "..EYYYYYE.",
+    "..EYYYYYE.", "..EYYYYYYE", "..EYYYYYYE", "..EYYYYYYE", "...EYYYYE.", "...EEYYEE.", ".....EEE..",
 };
 
 // The loop handle: a ring on the left rim, lit from above.

@@ -30,8 +30,15 @@ QPainterPath RightOf(double x) {
 }
 
 void DrawBody(QPainter& painter) {
-  const QPainterPath blouse = Polygon({{160, 201.5}, {227, 201.5}, {252, 214}, {298, 236},
-                                       {312, 270}, {320, 402}, {66, 402}, {76, 270}, {92, 236},
+  const QPainterPath blouse = Polygon({{160, 201.5},
+                                       {227, 201.5},
+                                       {252, 214},
+                                       {298, 236},
+                                       {312, 270},
+                                       {320, 402},
+                                       {66, 402},
+                                       {76, 270},
+                                       {92, 236},
                                        {135, 214}});
   Part(painter, blouse, kBlouse);
   Fill(painter, blouse.intersected(RightOf(286)), kBlouseShade);
@@ -72,8 +79,7 @@ QPainterPath Spiral(QPointF centre) {
 }  // namespace
 
 void Part(QPainter& painter, const QPainterPath& path, QRgb colour) {
-  painter.setPen(
-      QPen(QColor::fromRgb(kLine), kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setPen(QPen(QColor::fromRgb(kLine), kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(QColor::fromRgb(colour));
   painter.drawPath(path);
 }

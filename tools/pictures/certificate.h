@@ -26,7 +26,7 @@ void Fill(QPainter& painter, const QPainterPath& path, QRgb colour);
 // Draws an open line along `path` in `colour`.
 void Line(QPainter& painter, const QPainterPath& path, QRgb colour, double width);
 
-void DrawSky(QPainter& painter);        // pale blue, with clouds
+void DrawSky(QPainter& painter);         // pale blue, with clouds
 void DrawHairBehind(QPainter& painter);  // bunches and the back of the hair
 void DrawHairFront(QPainter& painter);   // fringe and side locks, with sheen
 void DrawFace(QPainter& painter);        // face, eyes, blush, open smile

@@ -56,9 +56,8 @@ QPainterPath Hair() {
   above.moveTo(0, 0);
   above.lineTo(350, 0);
   above.lineTo(350, 135);
-  const QPointF points[]{{263, 137}, {252, 98},  {241, 112}, {230, 90}, {218, 106},
-                         {206, 86},  {194, 102}, {182, 86},  {170, 106}, {158, 90},
-                         {147, 112}, {136, 98},  {124, 137}};
+  const QPointF points[]{{263, 137}, {252, 98},  {241, 112}, {230, 90},  {218, 106}, {206, 86}, {194, 102},
+                         {182, 86},  {170, 106}, {158, 90},  {147, 112}, {136, 98},  {124, 137}};
   for (const QPointF& p : points) above.lineTo(p);
   above.lineTo(0, 135);
   above.closeSubpath();

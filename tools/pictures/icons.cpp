@@ -42,34 +42,15 @@ Canvas Reduced(const Drawing& drawing, QSize size, int enlarge, QRgb key, int st
 // their side. Stamped after the reduction: brown iris under a heavy black
 // lid, shaded grey below it, two white gleams.
 constexpr std::string_view kIconEye[]{
-    "SKKKKS",
-    "KKKKKK",
-    "KWGGGK",
-    "KBBGBK",
-    "KBBBBK",
-    "KBBBWK",
-    "SKBBKS",
+    "SKKKKS", "KKKKKK", "KWGGGK", "KBBGBK", "KBBBBK", "KBBBWK", "SKBBKS",
 };
 
 // Her name, Zupi, in katakana, one letter above the other, lettered by
 // hand for 32 pixels: seven rows each, the dakuten and the handakuten at
 // the upper right.
 constexpr std::string_view kName[]{
-    "....Y.Y",
-    "YYYY...",
-    "...Y...",
-    "..Y....",
-    ".YY....",
-    "Y..Y...",
-    "....Y..",
-    ".......",
-    "Y....Y.",
-    "Y...Y.Y",
-    "YY...Y.",
-    "Y.Y....",
-    "Y......",
-    "Y......",
-    ".YYYY..",
+    "....Y.Y", "YYYY...", "...Y...", "..Y....", ".YY....", "Y..Y...", "....Y..", ".......",
+    "Y....Y.", "Y...Y.Y", "YY...Y.", "Y.Y....", "Y......", "Y......", ".YYYY..",
 };
 
 void DrawName(Canvas& canvas) {

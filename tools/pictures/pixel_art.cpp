@@ -8,8 +8,7 @@
 
 namespace pictures {
 
-Mask::Mask(int width, int height)
-    : width_(width), height_(height), bits_(static_cast<size_t>(width * height), 0) {}
+Mask::Mask(int width, int height) : width_(width), height_(height), bits_(static_cast<size_t>(width * height), 0) {}
 
 bool Mask::At(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
@@ -43,9 +42,7 @@ Mask Mask::Ring() const {
   Mask out(width_, height_);
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
-      if (!At(x, y) && (At(x - 1, y) || At(x + 1, y) || At(x, y - 1) || At(x, y + 1))) {
-        out.Set(x, y);
-      }
+      if (!At(x, y) && (At(x - 1, y) || At(x + 1, y) || At(x, y - 1) || At(x, y + 1))) { out.Set(x, y); }
     }
   }
   return out;
@@ -136,9 +133,7 @@ QPolygonF MirrorEdges(const QPolygonF& corners, int width) {
   return out;
 }
 
-Canvas::Canvas(QSize size, QRgb background) : image_(size, QImage::Format_ARGB32) {
-  image_.fill(background);
-}
+Canvas::Canvas(QSize size, QRgb background) : image_(size, QImage::Format_ARGB32) { image_.fill(background); }
 
 void Canvas::Set(int x, int y, QRgb colour) {
   if (image_.rect().contains(x, y)) image_.setPixel(x, y, colour);
@@ -154,9 +149,7 @@ void Canvas::Fill(const Mask& mask, QRgb colour) {
 
 void Canvas::Outline(const Mask& mask, QRgb colour) { Fill(mask.Ring(), colour); }
 
-void Canvas::Outline(const Mask& mask, QRgb colour, const Mask& where) {
-  Fill(mask.Ring() & where, colour);
-}
+void Canvas::Outline(const Mask& mask, QRgb colour, const Mask& where) { Fill(mask.Ring() & where, colour); }
 
 void Canvas::Part(const Mask& mask, QRgb colour, QRgb line) {
   Outline(mask, line);
@@ -170,9 +163,7 @@ void Canvas::Stamp(QPoint at, Grid rows, const Palette& palette, bool mirror) {
     for (int i = 0; i < width; ++i) {
       const auto found = palette.find(row[static_cast<size_t>(mirror ? width - 1 - i : i)]);
       const int x = at.x() + i;
-      if (found != palette.end() && image_.rect().contains(x, y)) {
-        image_.setPixel(x, y, found->second);
-      }
+      if (found != palette.end() && image_.rect().contains(x, y)) { image_.setPixel(x, y, found->second); }
     }
     ++y;
   }

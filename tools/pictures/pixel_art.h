@@ -10,8 +10,8 @@
 #include <QRect>
 #include <QRgb>
 
-#include <span>
 #include <map>
+#include <span>
 #include <string_view>
 #include <vector>
 

@@ -28,8 +28,7 @@ constexpr QRgb kStoneDark = 0xFF383838;
 constexpr QRgb kGreen = 0xFF3CFF00;
 constexpr QRgb kMint = 0xFFCCFFEE;
 
-void Stroke(QPainter& painter, const QPainterPath& path, QRgb colour, double width,
-            QPointF offset = {}) {
+void Stroke(QPainter& painter, const QPainterPath& path, QRgb colour, double width, QPointF offset = {}) {
   painter.setPen(QPen(QColor::fromRgb(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(path.translated(offset));
@@ -41,30 +40,52 @@ void Stroke(QPainter& painter, const QPainterPath& path, QRgb colour, double wid
 double HandLetter(QPainterPath& p, char c) {
   switch (c) {
     case 'Z':
-      p.moveTo(1, -21); p.quadTo(8, -23, 15, -22); p.lineTo(1, -1); p.quadTo(8, 1, 16, -1);
+      p.moveTo(1, -21);
+      p.quadTo(8, -23, 15, -22);
+      p.lineTo(1, -1);
+      p.quadTo(8, 1, 16, -1);
       return 17;
     case 'u':
-      p.moveTo(0, -13); p.lineTo(0, -5); p.quadTo(0, 0, 5, 0); p.quadTo(10, 0, 10, -6);
-      p.lineTo(10, -13); p.moveTo(10, -6); p.lineTo(11, 0);
+      p.moveTo(0, -13);
+      p.lineTo(0, -5);
+      p.quadTo(0, 0, 5, 0);
+      p.quadTo(10, 0, 10, -6);
+      p.lineTo(10, -13);
+      p.moveTo(10, -6);
+      p.lineTo(11, 0);
       return 13;
     case 'p':
-      p.moveTo(0, -13); p.lineTo(0, 5); p.moveTo(0, -9);
-      p.cubicTo(2, -14, 11, -14, 11, -7); p.cubicTo(11, 0, 3, 1, 0, -3);
+      p.moveTo(0, -13);
+      p.lineTo(0, 5);
+      p.moveTo(0, -9);
+      p.cubicTo(2, -14, 11, -14, 11, -7);
+      p.cubicTo(11, 0, 3, 1, 0, -3);
       return 13;
     case 'i':
-      p.moveTo(1, -12); p.lineTo(1, 0); p.moveTo(1.5, -18); p.lineTo(1.6, -17.8);
+      p.moveTo(1, -12);
+      p.lineTo(1, 0);
+      p.moveTo(1.5, -18);
+      p.lineTo(1.6, -17.8);
       return 5;
     case 'n':
     case 'h':
-      p.moveTo(0, c == 'n' ? -13 : -22); p.lineTo(0, 0); p.moveTo(0, -8);
-      p.cubicTo(2, -14, 10, -14, 10, -8); p.lineTo(10, 0);
+      p.moveTo(0, c == 'n' ? -13 : -22);
+      p.lineTo(0, 0);
+      p.moveTo(0, -8);
+      p.cubicTo(2, -14, 10, -14, 10, -8);
+      p.lineTo(10, 0);
       return 13;
     case 't':
-      p.moveTo(3, -20); p.lineTo(3, -4); p.quadTo(3, 0, 8, -1);
-      p.moveTo(0, -13); p.lineTo(8, -13.5);
+      p.moveTo(3, -20);
+      p.lineTo(3, -4);
+      p.quadTo(3, 0, 8, -1);
+      p.moveTo(0, -13);
+      p.lineTo(8, -13.5);
       return 10;
     case 'e':
-      p.moveTo(0, -6); p.lineTo(10, -6); p.cubicTo(10, -12, 1, -14, 0, -7);
+      p.moveTo(0, -6);
+      p.lineTo(10, -6);
+      p.cubicTo(10, -12, 1, -14, 0, -7);
       p.cubicTo(-0.5, 0, 7, 1, 10, -2);
       return 12;
     default:  // a space
@@ -79,8 +100,7 @@ QPainterPath Wobbled(const QPainterPath& letter, double phase) {
   for (const QPolygonF& stroke : letter.toSubpathPolygons()) {
     QPolygonF moved;
     for (const QPointF& p : stroke) {
-      moved << p + QPointF(0.45 * std::sin(p.y() * 0.9 + phase),
-                           0.45 * std::sin(p.x() * 0.8 + 2 * phase));
+      moved << p + QPointF(0.45 * std::sin(p.y() * 0.9 + phase), 0.45 * std::sin(p.x() * 0.8 + 2 * phase));
     }
     out.addPolygon(moved);
   }
@@ -88,7 +108,10 @@ QPainterPath Wobbled(const QPainterPath& letter, double phase) {
 }
 
 void DrawHandwriting(QPainter& painter) {
-  struct Run { std::string_view text; QRgb colour; };
+  struct Run {
+    std::string_view text;
+    QRgb colour;
+  };
   QTransform hand;
   hand.translate(14, 30.5).scale(1.28, 1.0).shear(-0.26, 0);
   // A hand never holds a letter quite upright, nor writes two alike: per

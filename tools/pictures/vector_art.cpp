@@ -11,15 +11,12 @@
 namespace pictures {
 namespace {
 
-QString Colour(QRgb c) {
-  return QStringLiteral("#%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
-}
+QString Colour(QRgb c) { return QStringLiteral("#%1").arg(c & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper(); }
 
 // Three decimals are finer than a pixel at any icon size; trailing zeros go.
 QString Num(double v) {
   QString s = QString::number(v, 'f', 3);
-  while (s.contains(QLatin1Char('.')) && (s.endsWith(QLatin1Char('0')) || s.endsWith(QLatin1Char('.'))))
-    s.chop(1);
+  while (s.contains(QLatin1Char('.')) && (s.endsWith(QLatin1Char('0')) || s.endsWith(QLatin1Char('.')))) s.chop(1);
   return s == QStringLiteral("-0") ? QStringLiteral("0") : s;
 }
 
@@ -39,19 +36,15 @@ QString PathData(const QPainterPath& path) {
         start = e;
         d += QStringLiteral("M%1 %2").arg(Num(e.x), Num(e.y));
         break;
-      case QPainterPath::LineToElement:
-        d += QStringLiteral("L%1 %2").arg(Num(e.x), Num(e.y));
-        break;
+      case QPainterPath::LineToElement: d += QStringLiteral("L%1 %2").arg(Num(e.x), Num(e.y)); break;
       case QPainterPath::CurveToElement: {
         const QPainterPath::Element c2 = path.elementAt(i + 1);
         const QPainterPath::Element to = path.elementAt(i + 2);
-        d += QStringLiteral("C%1 %2 %3 %4 %5 %6")
-                 .arg(Num(e.x), Num(e.y), Num(c2.x), Num(c2.y), Num(to.x), Num(to.y));
+        d += QStringLiteral("C%1 %2 %3 %4 %5 %6").arg(Num(e.x), Num(e.y), Num(c2.x), Num(c2.y), Num(to.x), Num(to.y));
         i += 2;
         break;
       }
-      case QPainterPath::CurveToDataElement:
-        break;
+      case QPainterPath::CurveToDataElement: break;
     }
   }
   close(path.elementCount());
@@ -70,8 +63,7 @@ QImage Paint(const Drawing& drawing, int pixels) {
     painter.setOpacity(s.opacity);
     painter.setBrush(qAlpha(s.fill) ? QBrush(QColor::fromRgb(s.fill)) : QBrush(Qt::NoBrush));
     if (qAlpha(s.line) && s.lineWidth > 0) {
-      painter.setPen(QPen(QColor::fromRgb(s.line), s.lineWidth, Qt::SolidLine, Qt::RoundCap,
-                          Qt::RoundJoin));
+      painter.setPen(QPen(QColor::fromRgb(s.line), s.lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     } else {
       painter.setPen(Qt::NoPen);
     }
@@ -85,9 +77,8 @@ QString ToSvg(const Drawing& drawing, int pixels) {
   QString out;
   QTextStream svg(&out);
   svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << pixels << "\" height=\""
-      << pixels << "\" viewBox=\"0 0 " << Num(drawing.size) << ' ' << Num(drawing.size)
-      << "\">\n";
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << pixels << "\" height=\"" << pixels
+      << "\" viewBox=\"0 0 " << Num(drawing.size) << ' ' << Num(drawing.size) << "\">\n";
   for (const Shape& s : drawing.shapes) {
     svg << "  <path d=\"" << PathData(s.path) << "\" fill=\""
         << (qAlpha(s.fill) ? Colour(s.fill) : QStringLiteral("none")) << '"';
@@ -111,8 +102,7 @@ QImage ReduceToHardMask(const QImage& large, int factor) {
       for (int dy = 0; dy < factor; ++dy) {
         for (int dx = 0; dx < factor; ++dx) {
           const QRgb p = src.pixel(x * factor + dx, y * factor + dy);
-          a += qAlpha(p), r += qRed(p) * qAlpha(p), g += qGreen(p) * qAlpha(p),
-              b += qBlue(p) * qAlpha(p);
+          a += qAlpha(p), r += qRed(p) * qAlpha(p), g += qGreen(p) * qAlpha(p), b += qBlue(p) * qAlpha(p);
         }
       }
       const bool kept = 2 * a >= 255L * factor * factor;

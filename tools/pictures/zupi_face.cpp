@@ -14,13 +14,9 @@ constexpr double kLine = 0.9;
 constexpr QRgb kNameEdge = 0xFF1A1000;
 constexpr QRgb kHairShade = 0xFF9A2E00;
 
-Shape Filled(const QPainterPath& path, QRgb fill, double line = kLine) {
-  return {path, fill, kOutline, line, 1};
-}
+Shape Filled(const QPainterPath& path, QRgb fill, double line = kLine) { return {path, fill, kOutline, line, 1}; }
 
-Shape Stroked(const QPainterPath& path, QRgb colour, double width) {
-  return {path, 0, colour, width, 1};
-}
+Shape Stroked(const QPainterPath& path, QRgb colour, double width) { return {path, 0, colour, width, 1}; }
 
 // A shape and its mirror image as one path.
 QPainterPath BothSides(const QPainterPath& left) { return left + Mirror(left, kMiddle); }
@@ -54,10 +50,9 @@ QPainterPath BackHair() { return EllipsePath({kMiddle, 15.2}, 11.1, 11.9); }
 // with a lock falling down each side of the face.
 QPainterPath Fringe() {
   QPolygonF outline{{2, 1}, {29, 1}, {29, 22.5}, {27.4, 23.4}, {25.1, 23}};
-  const QPolygonF points{{24.6, 15.2}, {23, 12.6}, {21.7, 14.9}, {19.9, 11.9},
-                         {18.1, 14.3}, {15.5, 11.3}, {12.9, 14.3}, {11.1, 11.9},
-                         {9.3, 14.9},  {8, 12.6},    {6.4, 15.2}, {5.9, 23},
-                         {3.6, 23.4},  {2, 22.5}};
+  const QPolygonF points{{24.6, 15.2}, {23, 12.6},   {21.7, 14.9}, {19.9, 11.9}, {18.1, 14.3},
+                         {15.5, 11.3}, {12.9, 14.3}, {11.1, 11.9}, {9.3, 14.9},  {8, 12.6},
+                         {6.4, 15.2},  {5.9, 23},    {3.6, 23.4},  {2, 22.5}};
   outline << points;
   QPainterPath p;
   p.addPolygon(outline);
@@ -153,8 +148,8 @@ QPainterPath BoardBunch() {
 
 QPainterPath BoardFringe(const QPainterPath& hair) {
   QPolygonF outline{{0, 0}, {20, 0}, {20, 12}, {16.6, 12.4}, {15.8, 8.6}};
-  outline << QPolygonF{{14.6, 7}, {13.4, 8.8}, {11.8, 6.6}, {10, 8.4}, {8.2, 6.6},
-                       {6.6, 8.8},  {5.4, 7},   {4.2, 8.6},  {3.4, 12.4}, {0, 12}};
+  outline << QPolygonF{{14.6, 7},  {13.4, 8.8}, {11.8, 6.6}, {10, 8.4},   {8.2, 6.6},
+                       {6.6, 8.8}, {5.4, 7},    {4.2, 8.6},  {3.4, 12.4}, {0, 12}};
   QPainterPath p;
   p.addPolygon(outline);
   p.closeSubpath();

@@ -13,8 +13,7 @@ namespace pictures {
 namespace {
 
 const Palette& ZupiPalette() {
-  static const Palette palette{
-      {'K', kOutline}, {'B', kIris}, {'G', kIrisShade}, {'W', kHighlight}, {'R', kBlush}};
+  static const Palette palette{{'K', kOutline}, {'B', kIris}, {'G', kIrisShade}, {'W', kHighlight}, {'R', kBlush}};
   return palette;
 }
 
@@ -25,40 +24,16 @@ constexpr int kRightEyeX = 56;  // and 56..71, mirror images about the middle
 
 // An open eye, rows 48..69; the thick upper lid flicks out at the corner.
 constexpr std::string_view kOpenEye[]{
-    ".....KKKKKK.....",
-    "...KKKKKKKKKK...",
-    ".KKKKKKKKKKKKKK.",
-    "KKKKKKKKKKKKKKKK",
-    "K.KGGGGGGGGGGKKK",
-    "..KGGGGGGGGGGGK.",
-    ".KGGGGGGGGGGGGK.",
-    ".KGGGGGGGGGGGGK.",
-    ".KBGGGGKKGGGGBK.",
-    ".KBBGGKKKKGGBBK.",
-    ".KBBBBKKKKBBBBK.",
-    ".KBBBBKKKKBBBBK.",
-    ".KBBBBKKKKBBBBK.",
-    ".KBBBBKKKKBBBBK.",
-    ".KBBBBBKKBBBBBK.",
-    ".KBBBBBBBBBBBBK.",
-    ".KBBBBBBBBBBBBK.",
-    "..KBBBBBBBBBBK..",
-    "..KBBBBBBBBBBK..",
-    "...KBBBBBBBBK...",
-    "....KKBBBBKK....",
-    "......KKKK......",
+    ".....KKKKKK.....", "...KKKKKKKKKK...", ".KKKKKKKKKKKKKK.", "KKKKKKKKKKKKKKKK", "K.KGGGGGGGGGGKKK",
+    "..KGGGGGGGGGGGK.", ".KGGGGGGGGGGGGK.", ".KGGGGGGGGGGGGK.", ".KBGGGGKKGGGGBK.", ".KBBGGKKKKGGBBK.",
+    ".KBBBBKKKKBBBBK.", ".KBBBBKKKKBBBBK.", ".KBBBBKKKKBBBBK.", ".KBBBBKKKKBBBBK.", ".KBBBBBKKBBBBBK.",
+    ".KBBBBBBBBBBBBK.", ".KBBBBBBBBBBBBK.", "..KBBBBBBBBBBK..", "..KBBBBBBBBBBK..", "...KBBBBBBBBK...",
+    "....KKBBBBKK....", "......KKKK......",
 };
 // Light on the eye: a big spot up on the left and a small one down right.
 constexpr std::string_view kEyeLight[]{
-    ".WW.......",
-    "WWWW......",
-    "WWWW......",
-    ".WW.......",
-    "..........",
-    "..........",
-    "..........",
-    "........WW",
-    "........WW",
+    ".WW.......", "WWWW......", "WWWW......", ".WW.......", "..........",
+    "..........", "..........", "........WW", "........WW",
 };
 constexpr std::string_view kBlush[]{"..R..R..R", ".R..R..R.", "R..R..R.."};
 constexpr std::string_view kCatMouth[]{"K..KK..K", ".KK..KK."};
@@ -101,8 +76,7 @@ Mask WavyMouth() {
 
 // Eyes squeezed shut, each two lines crossing at the end nearest the nose.
 void HurtFace(Canvas& canvas) {
-  const Mask eye =
-      Capsule(kSize, {30, 52}, {43, 60}, 1.1) | Capsule(kSize, {30, 67}, {43, 58}, 1.1);
+  const Mask eye = Capsule(kSize, {30, 52}, {43, 60}, 1.1) | Capsule(kSize, {30, 67}, {43, 58}, 1.1);
   canvas.Fill(Both(eye), kOutline);
   canvas.Part(WavyMouth(), kMouth);
 }
@@ -128,8 +102,7 @@ void DrawFace(Canvas& canvas, Reaction reaction) {
 }
 
 void DrawRaisedArm(Canvas& canvas) {
-  const Mask sleeve =
-      Capsule(kSize, {30, 104}, {18, 110}, 5.5) | Capsule(kSize, {17, 109}, {14, 90}, 5);
+  const Mask sleeve = Capsule(kSize, {30, 104}, {18, 110}, 5.5) | Capsule(kSize, {17, 109}, {14, 90}, 5);
   canvas.Part(sleeve, kBlouse);
   canvas.Part(Ellipse(kSize, QRect(7, 73, 13, 12)), kSkin);
   canvas.Part(Ellipse(kSize, QRect(8, 84, 13, 8)), kBlouse);

@@ -20,9 +20,8 @@ Mask BothSides(const Mask& left) { return left | left.Mirrored(); }
 // A bunch springs up and out from the side of the head and falls in
 // three points.
 Mask LeftBunch() {
-  const QPolygonF outline{{23, 25}, {20, 17}, {15, 13}, {9, 14}, {5, 19}, {3, 27},
-                          {3, 37},  {4, 45},  {6, 52},  {5, 59}, {9, 54}, {11.5, 62.2},
-                          {13, 54}, {17, 59}, {18, 50}, {21, 44}, {23, 36}};
+  const QPolygonF outline{{23, 25}, {20, 17}, {15, 13},     {9, 14},  {5, 19},  {3, 27},  {3, 37},  {4, 45}, {6, 52},
+                          {5, 59},  {9, 54},  {11.5, 62.2}, {13, 54}, {17, 59}, {18, 50}, {21, 44}, {23, 36}};
   return Polygon(kSize, outline);
 }
 
@@ -34,8 +33,7 @@ Mask LeftStrands() {
 
 Mask HairDome() {
   const Mask dome = Ellipse(kSize, QRect(14, 8, 72, 84));
-  const QPolygonF leftEnds{{0, 0},  {50, 0},  {50, 60}, {22, 60},
-                           {20, 54}, {17, 62}, {14, 50}, {0, 50}};
+  const QPolygonF leftEnds{{0, 0}, {50, 0}, {50, 60}, {22, 60}, {20, 54}, {17, 62}, {14, 50}, {0, 50}};
   const Mask keep = BothSides(Polygon(kSize, leftEnds));
   return dome & keep;
 }
@@ -76,7 +74,7 @@ void DrawDress(Canvas& canvas) {
   const QPolygonF pinafore{{37, 96},  {39, 93},  {61, 93},  {63, 96},  {64, 116},
                            {82, 157}, {80, 162}, {20, 162}, {18, 157}, {36, 116}};
   canvas.Part(Polygon(kSize, pinafore), kPinafore);
-  canvas.Fill(Box(kSize, QRect(36, 117, 28, 1)), kOutline);  // the waist seam
+  canvas.Fill(Box(kSize, QRect(36, 117, 28, 1)), kOutline);               // the waist seam
   canvas.Part(BothSides(Ellipse(kSize, QRect(40, 96, 3, 3))), kHairTie);  // buttons
   const QPolygonF pocket{{43, 136}, {57, 136}, {57, 144}, {54, 147}, {46, 147}, {43, 144}};
   canvas.Part(Polygon(kSize, pocket), kPinafore);

@@ -73,8 +73,7 @@ void AddGlide(Samples& out, double from, double to, double glide, double amp, do
 
 // Adds a burst of noise through a two-pole low-pass at `cutoff` Hz, so it
 // sounds like a soft scuff rather than a hiss.
-void AddScuff(Samples& out, Noise& noise, double cutoff, double amp, double attack,
-              double decay) {
+void AddScuff(Samples& out, Noise& noise, double cutoff, double amp, double attack, double decay) {
   const double k = 1.0 - std::exp(-kTwoPi * cutoff / kRate);
   double low1 = 0.0;
   double low2 = 0.0;
@@ -90,8 +89,8 @@ void AddScuff(Samples& out, Noise& noise, double cutoff, double amp, double atta
 // Scales the sound to the given peak and fades both ends linearly, so that
 // the first and last samples are silent and nothing clicks.
 void Finish(Samples& s, double peak, double fadeIn, double fadeOut) {
-  const double top = std::abs(*std::max_element(
-      s.begin(), s.end(), [](double a, double b) { return std::abs(a) < std::abs(b); }));
+  const double top =
+      std::abs(*std::max_element(s.begin(), s.end(), [](double a, double b) { return std::abs(a) < std::abs(b); }));
   const int n = static_cast<int>(s.size());
   const int in = std::max(1, ToIndex(fadeIn));
   const int out = std::max(1, ToIndex(fadeOut));
