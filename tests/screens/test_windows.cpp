@@ -233,6 +233,11 @@ class WindowsTest : public QObject {
     QTRY_VERIFY2(!IsRunning, "the access key presses the button");  // shown pressed first
     QCOMPARE(QString::fromStdString(run->speaker.last), sound);
 
+    // Focused, no other key presses it, nor Enter held or with Shift.
+    IsRunning = true;
+    QTest::keyClick(button, Qt::Key_A);
+    QTest::keyClick(button, Qt::Key_Return, Qt::ShiftModifier);
+    QVERIFY(IsRunning);
     for (Qt::Key press : {Qt::Key_Return, Qt::Key_Space}) {
       IsRunning = true;
       button->clearFocus();
