@@ -5,7 +5,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-#include <unistd.h>
 
 namespace e2e {
 namespace {
@@ -134,27 +133,6 @@ std::vector<TopWindow> X11Probe::managedWindows() const {
   for (unsigned long id : Items(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST", XA_WINDOW))
     out.push_back({id, WindowTitle(display_, id), RootGeometry(display_, id)});
   return out;
-}
-
-bool X11Probe::managerRunning() const {
-  const auto own = Items(display_, DefaultRootWindow(display_), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
-  return own.size() == 1 && Items(display_, own[0], "_NET_SUPPORTING_WM_CHECK", XA_WINDOW) == own;
-}
-
-bool X11Probe::managerAnswers(int ms) const {
-  const Window root = DefaultRootWindow(display_);
-  const Window probe = XCreateSimpleWindow(display_, root, 0, 0, 10, 10, 0, 0, 0);
-  bool answered = false;
-  // Asked again and again: a manager still starting drops the requests.
-  for (int waited = 0; !answered && waited < ms; waited += 50) {
-    Send(display_, root, probe, "_NET_REQUEST_FRAME_EXTENTS", 0);
-    XSync(display_, False);
-    usleep(50000);
-    answered = Items(display_, probe, "_NET_FRAME_EXTENTS", XA_CARDINAL).size() == 4;
-  }
-  XDestroyWindow(display_, probe);
-  XFlush(display_);
-  return answered;
 }
 
 QByteArray X11Probe::textProperty(unsigned long window, const char* name) const {

@@ -36,11 +36,6 @@ class X11Probe {
   // The windows a window manager says it manages (_NET_CLIENT_LIST), with
   // their client areas in root coordinates.
   std::vector<TopWindow> managedWindows() const;
-  // True once a window manager has announced itself on the root window.
-  bool managerRunning() const;
-  // True once the manager has answered a request for a frame's extents
-  // within `ms`: it has finished starting and handles requests.
-  bool managerAnswers(int ms) const;
   // A caption property as stored: its bytes.
   QByteArray textProperty(unsigned long window, const char* name) const;
   // The same as text, decoded from whatever encoding its type names.
