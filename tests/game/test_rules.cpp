@@ -34,18 +34,24 @@ const Rows kCorridor = {"....#...............", "....#...............", ".......
                         "......#.............", "......#............."};
 
 // A key on a cell of kCorridor and its answer. A row leaves out what a
-// plain step leaves as it was: no bump before, the normal face, the stage
-// running on, no result.
+// plain step leaves as it was: no bump before, the normal face, the step's
+// sound, the stage running on, no result.
 struct Answer {
   QPoint from;
   int hits = 0;  // bumps earlier in the stage
   Integer key;
   QPoint to;
   int picture = kZupiNormal;
-  std::string_view sound;
+  std::string_view sound = kZupiwlkWav;
   bool running = true;
   Integer result = kStageEscaped;
 };
+
+// A bump's answer: the hurt face and the "dong".
+Answer Bump(Answer a) {
+  a.picture = kZupiHurt, a.sound = kDongWav;
+  return a;
+}
 
 // All rock but the rows given.
 Rows Cave(std::initializer_list<std::pair<int, const char*>> passages) {
@@ -94,39 +100,25 @@ class RulesTest : public QObject {
   // is passage in column 19 only, and the third bump ends the stage.
   void keysAnswerOnTheCellTheyLeave_data() {
     QTest::addColumn<Answer>("a");
-    QTest::newRow("right steps on") << Answer{.from = {0, 5}, .key = kKeyRight, .to = {1, 5}, .sound = kZupiwlkWav};
-    QTest::newRow("up into the dead end") << Answer{.from = {0, 5}, .key = kKeyUp, .to = {0, 4}, .sound = kZupiwlkWav};
-    QTest::newRow("left at column 0 stays")
-        << Answer{.from = {0, 5}, .key = kKeyLeft, .to = {0, 5}, .sound = kZupiwlkWav};
-    QTest::newRow("up into row 0") << Answer{.from = {4, 1}, .key = kKeyUp, .to = {4, 0}, .sound = kZupiwlkWav};
-    QTest::newRow("up at row 0 stays") << Answer{.from = {4, 0}, .key = kKeyUp, .to = {4, 0}, .sound = kZupiwlkWav};
-    QTest::newRow("down into row 9") << Answer{.from = {6, 8}, .key = kKeyDown, .to = {6, 9}, .sound = kZupiwlkWav};
-    QTest::newRow("down at row 9 stays") << Answer{.from = {6, 9}, .key = kKeyDown, .to = {6, 9}, .sound = kZupiwlkWav};
-    QTest::newRow("space answers in place") << Answer{.from = {3, 5}, .key = 32, .to = {3, 5}, .sound = kZupiwlkWav};
+    QTest::newRow("right steps on") << Answer{.from = {0, 5}, .key = kKeyRight, .to = {1, 5}};
+    QTest::newRow("up into the dead end") << Answer{.from = {0, 5}, .key = kKeyUp, .to = {0, 4}};
+    QTest::newRow("left at column 0 stays") << Answer{.from = {0, 5}, .key = kKeyLeft, .to = {0, 5}};
+    QTest::newRow("up into row 0") << Answer{.from = {4, 1}, .key = kKeyUp, .to = {4, 0}};
+    QTest::newRow("up at row 0 stays") << Answer{.from = {4, 0}, .key = kKeyUp, .to = {4, 0}};
+    QTest::newRow("down into row 9") << Answer{.from = {6, 8}, .key = kKeyDown, .to = {6, 9}};
+    QTest::newRow("down at row 9 stays") << Answer{.from = {6, 9}, .key = kKeyDown, .to = {6, 9}};
+    QTest::newRow("space answers in place") << Answer{.from = {3, 5}, .key = 32, .to = {3, 5}};
     QTest::newRow("escape answers, then ends")
-        << Answer{.from = {3, 5}, .key = kKeyEscape, .to = {3, 5}, .sound = kZupiwlkWav, .running = false};
-    QTest::newRow("left steps back") << Answer{.from = {3, 5}, .key = kKeyLeft, .to = {2, 5}, .sound = kZupiwlkWav};
-    QTest::newRow("first bump, back") << Answer{
-        .from = {3, 5}, .key = kKeyDown, .to = {3, 5}, .picture = kZupiHurt, .sound = kDongWav};
-    QTest::newRow("second bump") << Answer{
-        .from = {3, 5}, .hits = 1, .key = kKeyUp, .to = {3, 5}, .picture = kZupiHurt, .sound = kDongWav};
-    QTest::newRow("third bump ends") << Answer{.from = {3, 5},
-                                               .hits = 2,
-                                               .key = kKeyDown,
-                                               .to = {3, 5},
-                                               .picture = kZupiHurt,
-                                               .sound = kDongWav,
-                                               .running = false,
-                                               .result = kStageCrashed};
-    QTest::newRow("right onto the goal") << Answer{.from = {18, 5},
-                                                   .key = kKeyRight,
-                                                   .to = {19, 5},
-                                                   .picture = kZupiWink,
-                                                   .sound = kPororinWav,
-                                                   .running = false,
-                                                   .result = kStageGoal};
-    QTest::newRow("right into rock on column 19")
-        << Answer{.from = {18, 4}, .key = kKeyRight, .to = {18, 4}, .picture = kZupiHurt, .sound = kDongWav};
+        << Answer{.from = {3, 5}, .key = kKeyEscape, .to = {3, 5}, .running = false};
+    QTest::newRow("left steps back") << Answer{.from = {3, 5}, .key = kKeyLeft, .to = {2, 5}};
+    QTest::newRow("first bump, back") << Bump({.from = {3, 5}, .key = kKeyDown, .to = {3, 5}});
+    QTest::newRow("second bump") << Bump({.from = {3, 5}, .hits = 1, .key = kKeyUp, .to = {3, 5}});
+    QTest::newRow("third bump ends") << Bump(
+        {.from = {3, 5}, .hits = 2, .key = kKeyDown, .to = {3, 5}, .running = false, .result = kStageCrashed});
+    Answer goal{.from = {18, 5}, .key = kKeyRight, .to = {19, 5}, .picture = kZupiWink, .sound = kPororinWav};
+    goal.running = false, goal.result = kStageGoal;
+    QTest::newRow("right onto the goal") << goal;
+    QTest::newRow("right into rock on column 19") << Bump({.from = {18, 4}, .key = kKeyRight, .to = {18, 4}});
   }
   void keysAnswerOnTheCellTheyLeave() {
     QFETCH(Answer, a);

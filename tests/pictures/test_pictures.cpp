@@ -1,9 +1,7 @@
-// The stored pictures: their sizes, one-bit transparency with the key
-// colours only behind transparent pixels, reactions that differ from the
-// normal picture only in Zupi's face (and, when winking, her raised arm),
-// the program icon's mask, and that the files, the menu icons and the
-// scalable icon are what the drawings paint now (the windows' test holds
-// what they look like on screen).
+// The stored pictures: reactions that differ from the normal picture only
+// in Zupi's face (and, when winking, her raised arm), and that the files,
+// the menu icons and the scalable icon are what the drawings paint now
+// (the windows' test holds what they look like on screen, at two scales).
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -52,52 +50,6 @@ class TestPictures : public QObject {
   Q_OBJECT
 
  private slots:
-  // Each picture fills its image control exactly. Alpha is all or nothing
-  // (smooth painting would leave half-transparent edges), and a key colour
-  // stands only behind transparent pixels: a drawn pixel of that colour
-  // would become a hole wherever the key marks transparency. 331 of the
-  // program icon's 1024 pixels are transparent: a few either way keep its
-  // outline. How they look on screen is the windows' test's.
-  void picturesHaveTheirSizeAndTransparency_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("transparent");  // -1: some, around the figure
-    QTest::addColumn<QRgb>("key");
-    const QRgb none = 0x1000000, zupiKey = 0x110041;
-    QTest::newRow("program icon") << File(Picture::ProgramIcon) << QSize(32, 32) << 331 << none;
-    QTest::newRow("board icon") << File(Picture::BoardIcon) << QSize(20, 20) << -1 << QRgb(0x0000FF);
-    QTest::newRow("normal") << File(Picture::ZupiNormal) << QSize(100, 200) << -1 << zupiKey;
-    QTest::newRow("startled") << File(Picture::ZupiStartled) << QSize(100, 200) << -1 << zupiKey;
-    QTest::newRow("hurt") << File(Picture::ZupiHurt) << QSize(100, 200) << -1 << zupiKey;
-    QTest::newRow("wink") << File(Picture::ZupiWink) << QSize(100, 200) << -1 << zupiKey;
-    QTest::newRow("unlit") << File(Picture::CandleUnlit) << QSize(50, 50) << 0 << none;
-    QTest::newRow("flame") << File(Picture::CandleFlame) << QSize(50, 50) << 0 << none;
-    QTest::newRow("flame left") << File(Picture::CandleFlameLeft) << QSize(50, 50) << 0 << none;
-    QTest::newRow("title") << File(Picture::Title) << QSize(300, 100) << 0 << none;
-    QTest::newRow("certificate") << File(Picture::Certificate) << QSize(350, 400) << 0 << none;
-  }
-  void picturesHaveTheirSizeAndTransparency() {
-    QFETCH(QString, file);
-    QFETCH(QSize, size);
-    QFETCH(int, transparent);
-    QFETCH(QRgb, key);
-    const QImage image = Load(file);
-    QCOMPARE(image.size(), size);
-    int clear = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) {
-        const QRgb p = image.pixel(x, y);
-        const QString where = QStringLiteral("(%1,%2)").arg(x).arg(y);
-        QVERIFY2(qAlpha(p) == 0 || qAlpha(p) == 255, qPrintable(where));
-        if (Drawn(p)) QVERIFY2((p & 0xFFFFFF) != key, qPrintable(where));
-        clear += !Drawn(p);
-      }
-    if (transparent < 0)
-      QVERIFY(!Drawn(image.pixel(0, image.height() - 1)));
-    else
-      QVERIFY2(std::abs(clear - transparent) <= transparent / 33, qPrintable(QString::number(clear)));
-  }
-
   // The game swaps the pictures in place: anything but her face (and the
   // winking arm) moving between them would jump on screen.
   void reactionsDifferOnlyInFaceAndRaisedArm_data() {
