@@ -6,13 +6,8 @@
 // server comes back, and a stream the desktop's mixer cannot name.
 #include <QtTest>
 
-#include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
 #include "game/qo_wav.h"
@@ -73,34 +68,6 @@ QList<QByteArray> Drivers() {
   return {"pulseaudio", "alsa"};
 }
 
-// Ends the run with a message when a test case hangs, so that a player that
-// blocks its caller fails here at once instead of at the CTest timeout.
-class Watchdog {
- public:
-  explicit Watchdog(int seconds)
-      : thread_([this, seconds] {
-          std::unique_lock lock(mutex_);
-          if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return over_; })) {
-            std::fprintf(stderr, "FAIL: %s hung for %d s\n", QTest::currentTestFunction(), seconds);
-            std::_Exit(1);
-          }
-        }) {}
-  ~Watchdog() {
-    {
-      std::lock_guard lock(mutex_);
-      over_ = true;
-    }
-    done_.notify_one();
-    thread_.join();
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable done_;
-  bool over_ = false;
-  std::thread thread_;
-};
-
 }  // namespace
 
 class LiveSoundTest : public QObject {
@@ -112,7 +79,6 @@ class LiveSoundTest : public QObject {
 
  private slots:
   void init() {
-    watchdog_ = std::make_unique<Watchdog>(40);
     cwd_ = std::make_unique<test::ScratchDirectory>();
     pulse_ = std::make_unique<test::PrivatePulse>();
     QVERIFY2(test::PrivatePulse::Pactl({"info"}).contains("grotzel_null"), "private PulseAudio runs");
@@ -121,7 +87,6 @@ class LiveSoundTest : public QObject {
     player_.reset();
     pulse_.reset();
     cwd_.reset();
-    watchdog_.reset();
   }
 
   // Each key-down starts the step afresh, at walking pace, when running,
@@ -268,7 +233,6 @@ class LiveSoundTest : public QObject {
  private:
   void StartPlayer() { player_ = std::make_unique<WavePlayer>(QStringList{kDataDir}); }
 
-  std::unique_ptr<Watchdog> watchdog_;
   std::unique_ptr<test::ScratchDirectory> cwd_;
   std::unique_ptr<test::PrivatePulse> pulse_;
   std::unique_ptr<WavePlayer> player_;
