@@ -17,6 +17,7 @@
 
 #include "bench/measures.h"
 #include "screens/fonts.h"
+#include "sound/wave_player.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
   if (argc > 1 && std::strcmp(argv[1], "--on-private-x") == 0) --argc, ++argv;
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(Quiet);
+  zupi::PrepareSoundEnvironment();  // as the game does, before any thread
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   zupi::InstallFontSubstitutes();  // as the game does

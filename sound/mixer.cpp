@@ -2,11 +2,24 @@
 // callback on SDL's own thread; the callback copies the one voice and fills
 // the rest with silence. Sounds are converted once to the device format
 // and kept for the session.
+//
+// A step is heard one period and the server's buffer after its key, so
+// both are kept small: 256 samples (5.8 ms) a period, and the buffer SDL
+// asks the server for, one period. Such a small buffer holds only on a
+// callback thread that runs as soon as it is due, so SDL is asked to make
+// it real-time, as a sound server's own threads are (directly where
+// allowed, else through rtkit; see RaiseCallbackThread). Where that is not granted, or a busy
+// machine still makes the callback late, the period doubles at the next
+// sound, up to 2048 samples.
 #include "sound/mixer.h"
 
 #include <SDL2/SDL.h>
 #include <alsa/asoundlib.h>
+#include <sched.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -19,22 +32,38 @@
 
 namespace zupi {
 
+using Pcm = std::vector<Uint8>;
+
+// A sound once loaded is started by the callback itself, from an order the
+// window thread leaves: a key's step then waits for no other thread to
+// wake, which on a busy machine can take longer than the sound's period.
 struct Mixer::Shared {
+  static constexpr int kMaxSounds = 64;
   std::mutex mutex;
   std::condition_variable wake;  // a request, or the end
   std::condition_variable ended;
-  std::optional<std::string> play;
-  bool stop = false;
+  bool asked = false;                  // Play or Stop since the thread looked
+  std::optional<std::string> load;     // a sound to load and then start
+  std::uint64_t serial = 0;            // orders given so far
+  std::uint64_t loadSerial = 0;        // the order that asked for `load`
+  std::map<std::string, int> numbers;  // the sounds loaded, from 1
   bool quit = false;
   bool done = false;
   bool debug = false;  // SDL's and ALSA's messages go to stderr
   Loader loader;
+  // Outside the mutex, for the callback: the newest order, its serial times
+  // 2^16 plus the sound's number (0: silence), and each number's sound,
+  // stored before its number is first ordered.
+  std::atomic<std::uint64_t> order{0};
+  std::array<std::atomic<const Pcm*>, kMaxSounds + 1> sounds{};
+
+  // Call with `mutex` held.
+  void Order(int number) { order.store(++serial << 16 | static_cast<std::uint64_t>(number)); }
 };
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using Pcm = std::vector<Uint8>;
 
 constexpr int kRate = 44100;
 constexpr auto kFirstRetry = std::chrono::milliseconds(500);
@@ -45,6 +74,12 @@ constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
 // until the next sound. Longer than the longest sound, short enough that a
 // player idling on the title costs nothing.
 constexpr auto kIdleClose = std::chrono::seconds(3);
+constexpr int kFirstPeriod = 256;  // samples
+constexpr int kLastPeriod = 2048;
+constexpr auto kQuietBeforeGrowing = std::chrono::milliseconds(300);
+// Below PulseAudio's own threads (5) and PipeWire's, above every ordinary
+// program's.
+constexpr int kRealtimePriority = 4;
 // How SDL shows a server that went away under an open device differs by
 // version and driver, so each sign counts. SDL 2's PulseAudio and ALSA
 // drivers stop the device and post SDL_AUDIODEVICEREMOVED. SDL 3 (and SDL 2
@@ -92,7 +127,7 @@ Pcm ToDeviceFormat(const Wave& wave) {
 // The device and its one voice. Only the mixer's thread calls it.
 class Device {
  public:
-  explicit Device(bool debug) : debug_(debug) {}
+  explicit Device(Mixer::Shared& shared) : shared_(shared), debug_(shared.debug) {}
   ~Device() { Close(); }
 
   bool IsOpen() const { return id_ != 0; }
@@ -110,6 +145,8 @@ class Device {
     }
     retry_ = kFirstRetry;
     lastFill_ = Clock::now().time_since_epoch().count();
+    filled_ = false;
+    late_ = false;
     DeviceRemoved();  // the devices found while opening
     SDL_PauseAudioDevice(id_, 0);
   }
@@ -123,9 +160,46 @@ class Device {
                       : SDL_GetAudioDeviceStatus(id_) == SDL_AUDIO_STOPPED ? "the device stopped"
                       : Clock::now() - fill > kSilentCallback              ? "the callback stopped"
                                                                            : nullptr;
-    if (why != nullptr) SDL_Log("Grotzel: sound device lost (%s), opening it again", why);
-    return why != nullptr;
+    if (why == nullptr) return false;
+    SDL_Log("Grotzel: sound device lost (%s), opening it again", why);
+    return true;
   }
+
+  // Whether a callback came so late that the server's buffer must have
+  // run dry, and the period may still grow.
+  bool Late() const { return IsOpen() && late_ && period_ < kLastPeriod; }
+  bool Playing() const { return playing_; }
+
+  // Opens the device again with a period twice as long.
+  void Grow() {
+    Rest();
+    period_ *= 2;
+    SDL_Log("Grotzel: a sound callback came late, the period grows to %d samples", period_);
+    nextTry_ = {};
+    OpenIfDue();
+  }
+
+  // Once the callback has run on a device just opened, asks for real-time
+  // scheduling for its thread: directly, which needs the right (root's, or
+  // an rtprio limit), else from rtkit over D-Bus, which a desktop grants
+  // to its sound programs; quietly nothing when neither is there. Here on
+  // the mixer's thread, as rtkit may take a while to answer. A player's
+  // own SDL settings for thread priorities are left to SDL.
+  void RaiseCallbackThread() {
+    const pid_t thread = callbackThread_.exchange(0);
+    if (thread == 0 || std::getenv("SDL_THREAD_PRIORITY_POLICY") != nullptr ||
+        std::getenv(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL) != nullptr)
+      return;
+    sched_param param{};
+    param.sched_priority = kRealtimePriority;
+    if (sched_setscheduler(thread, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0) return;
+    if (SDL_LinuxSetThreadPriorityAndPolicy(thread, SDL_THREAD_PRIORITY_TIME_CRITICAL, SCHED_RR) == 0) return;
+    SDL_Log("Grotzel: no real-time scheduling for the sound callback: %s", SDL_GetError());
+  }
+
+  // The newest order, which a device that went may have started, starts
+  // again from its beginning on the next one. Only while closed.
+  void StartNewestAgain() { taken_ = 0; }
 
   // Closes the device but keeps SDL, so the next open is quick.
   void Rest() {
@@ -140,15 +214,6 @@ class Device {
       SDL_Quit();  // the mixer is SDL's only user; this also drops the hints
       owner_.unlock();
     }
-  }
-
-  // Starts `pcm` from its beginning, or silences the voice when null.
-  void Start(const Pcm* pcm) {
-    if (!IsOpen()) return;
-    SDL_LockAudioDevice(id_);
-    voice_ = pcm;
-    position_ = 0;
-    SDL_UnlockAudioDevice(id_);
   }
 
  private:
@@ -175,8 +240,7 @@ class Device {
     want.freq = kRate;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    // About 23 ms a period: a shorter one is missed on a busy machine.
-    want.samples = 1024;
+    want.samples = static_cast<Uint16>(period_);
     want.callback = &Device::Fill;
     want.userdata = this;
     // Events only for the word that a device went away (see Lost).
@@ -201,7 +265,21 @@ class Device {
 
   static void Fill(void* self, Uint8* out, int length) {
     auto& device = *static_cast<Device*>(self);
-    device.lastFill_ = Clock::now().time_since_epoch().count();
+    const Clock::rep now = Clock::now().time_since_epoch().count();
+    // The server holds about a period besides the one SDL fills: a callback
+    // more than three periods after the last left it empty. A much longer
+    // silence is a server that stopped, not a busy machine (see Lost).
+    const auto gap = Clock::duration(now - device.lastFill_.exchange(now));
+    const auto period = std::chrono::microseconds(1'000'000LL * device.period_ / kRate);
+    if (device.filled_ && gap > 3 * period && gap < kSilentCallback) device.late_ = true;
+    if (!device.filled_) device.callbackThread_ = static_cast<pid_t>(syscall(SYS_gettid));
+    device.filled_ = true;
+    if (const std::uint64_t order = device.shared_.order.load(); order != device.taken_) {
+      device.taken_ = order;
+      device.voice_ = device.shared_.sounds[order & 0xffff].load();
+      device.position_ = 0;
+    }
+    device.playing_ = device.voice_ != nullptr;
     std::size_t copied = 0;
     if (device.voice_ != nullptr) {
       copied = std::min(static_cast<std::size_t>(length), device.voice_->size() - device.position_);
@@ -212,42 +290,61 @@ class Device {
     std::memset(out + copied, 0, static_cast<std::size_t>(length) - copied);
   }
 
+  Mixer::Shared& shared_;
   const bool debug_;
   SDL_AudioDeviceID id_ = 0;
-  std::atomic<Clock::rep> lastFill_{0};  // when the callback last ran
+  std::atomic<Clock::rep> lastFill_{0};   // when the callback last ran
+  bool filled_ = false;                   // the callback ran since the open
+  std::atomic<bool> late_{false};         // and came late since
+  std::atomic<bool> playing_{false};      // a sound was playing at the last callback
+  int period_ = kFirstPeriod;             // samples; kept for the session
+  std::atomic<pid_t> callbackThread_{0};  // to raise, once it ran
   std::unique_lock<std::mutex> owner_;
   Clock::time_point nextTry_{};
   Clock::duration retry_ = kFirstRetry;
-  const Pcm* voice_ = nullptr;  // guarded by the device lock while open
+  // The callback's own; the mixer's thread touches them only while the
+  // device is closed.
+  std::uint64_t taken_ = 0;  // the last order started
+  const Pcm* voice_ = nullptr;
   std::size_t position_ = 0;
 };
 
 // The thread's side: waits for requests and carries them out.
 class Worker {
  public:
-  explicit Worker(std::shared_ptr<Mixer::Shared> shared) : shared_(std::move(shared)), device_(shared_->debug) {}
+  explicit Worker(std::shared_ptr<Mixer::Shared> shared) : shared_(std::move(shared)), device_(*shared_) {}
 
   void Run() {
     OpenAfterStartUp();
     for (;;) {
-      std::optional<std::string> play;
-      bool stop = false;
+      std::optional<std::string> load;
+      std::uint64_t serial = 0;
       {
         std::unique_lock lock(shared_->mutex);
-        const auto asked = [&] { return shared_->quit || shared_->stop || shared_->play; };
-        if (!shared_->wake.wait_for(lock, kIdleClose, asked)) {
+        const auto asked = [&] { return shared_->quit || shared_->asked; };
+        // A device that came late is opened again with a longer period
+        // when no sound plays, so that no sound breaks off for it.
+        while (device_.Late() && !shared_->wake.wait_for(lock, kQuietBeforeGrowing, asked)) {
+          if (device_.Playing()) continue;
+          lock.unlock();
+          device_.Grow();
+          lock.lock();
+        }
+        if (!asked() && !shared_->wake.wait_for(lock, kIdleClose, asked)) {
           lock.unlock();
           device_.Rest();
           lock.lock();
           shared_->wake.wait(lock, asked);
         }
         if (shared_->quit) break;
-        std::swap(play, shared_->play);
-        std::swap(stop, shared_->stop);
+        shared_->asked = false;
+        std::swap(load, shared_->load);
+        serial = shared_->loadSerial;
       }
-      if (device_.Lost()) device_.Close();
-      if (stop) device_.Start(nullptr);
-      if (play) Play(*play);
+      if (device_.Lost()) device_.Close(), device_.StartNewestAgain();
+      device_.RaiseCallbackThread();
+      if (load || (shared_->order.load() & 0xffff) != 0) device_.OpenIfDue();
+      if (load) Load(*load, serial);
     }
     device_.Close();
     std::lock_guard lock(shared_->mutex);
@@ -262,31 +359,44 @@ class Worker {
   void OpenAfterStartUp() {
     {
       std::unique_lock lock(shared_->mutex);
-      shared_->wake.wait_for(lock, kStartUpGrace, [&] { return shared_->quit || shared_->stop || shared_->play; });
+      shared_->wake.wait_for(lock, kStartUpGrace, [&] { return shared_->quit || shared_->asked; });
       if (shared_->quit) return;
     }
     device_.OpenIfDue();
   }
 
-  void Play(const std::string& name) {
-    device_.OpenIfDue();
-    // A new sound replaces the old one even when it cannot play itself.
-    device_.Start(Sound(name));
+  // Loads the sound and starts it, unless another order came meanwhile. A
+  // new sound replaces the old one even when it cannot play itself; a file
+  // that could not be played is looked for again next time.
+  void Load(const std::string& name, std::uint64_t serial) {
+    const int number = Number(name);
+    std::lock_guard lock(shared_->mutex);
+    if (number != 0) shared_->numbers.emplace(name, number);
+    if (shared_->serial == serial) shared_->order.store(serial << 16 | static_cast<std::uint64_t>(number));
   }
 
-  // The converted sound of that name; null if there is none to play. A
-  // file that could not be played is looked for again next time.
-  const Pcm* Sound(const std::string& name) {
-    if (auto it = sounds_.find(name); it != sounds_.end()) return &it->second;
+  // The number of the converted sound of that name; 0 if there is none to
+  // play.
+  int Number(const std::string& name) {
+    if (auto it = sounds_.find(name); it != sounds_.end()) return it->second.number;
+    if (sounds_.size() == Mixer::Shared::kMaxSounds) return 0;
     const std::optional<Wave> wave = shared_->loader(name);
-    if (!wave) return nullptr;
+    if (!wave) return 0;
     Pcm pcm = ToDeviceFormat(*wave);
-    if (pcm.empty()) return nullptr;
-    return &sounds_.emplace(name, std::move(pcm)).first->second;
+    if (pcm.empty()) return 0;
+    const int number = static_cast<int>(sounds_.size()) + 1;
+    const Pcm& kept = sounds_.emplace(name, Sound{number, std::move(pcm)}).first->second.pcm;
+    shared_->sounds[static_cast<std::size_t>(number)].store(&kept);
+    return number;
   }
+
+  struct Sound {
+    int number;
+    Pcm pcm;
+  };
 
   std::shared_ptr<Mixer::Shared> shared_;
-  std::map<std::string, Pcm> sounds_;
+  std::map<std::string, Sound> sounds_;
   Device device_;  // last: closed before the sounds it may be playing go
 };
 
@@ -312,8 +422,14 @@ Mixer::~Mixer() {
 void Mixer::Play(std::string name) {
   {
     std::lock_guard lock(shared_->mutex);
-    shared_->play = std::move(name);
-    shared_->stop = false;
+    if (auto it = shared_->numbers.find(name); it != shared_->numbers.end()) {
+      shared_->Order(it->second);
+      shared_->load.reset();
+    } else {
+      shared_->load = std::move(name);  // started once loaded
+      shared_->loadSerial = ++shared_->serial;
+    }
+    shared_->asked = true;
   }
   shared_->wake.notify_one();
 }
@@ -321,8 +437,9 @@ void Mixer::Play(std::string name) {
 void Mixer::Stop() {
   {
     std::lock_guard lock(shared_->mutex);
-    shared_->play.reset();
-    shared_->stop = true;
+    shared_->Order(0);
+    shared_->load.reset();
+    shared_->asked = true;
   }
   shared_->wake.notify_one();
 }

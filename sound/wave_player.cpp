@@ -33,15 +33,12 @@ std::optional<FoundWave> LoadWave(const QString& name, const QStringList& dirs) 
 QStringList SoundFolders(const QStringList& dataDirs) { return QStringList{QDir::currentPath()} + dataDirs; }
 
 // The mixer names the stream through SDL; the icon real SDL 2 leaves to
-// PulseAudio's own variable, which the mixer hands SDL 3 as well. SDL asks
-// the server for a buffer of one period, about 23 ms; a busy machine can
-// miss that and the sound breaks up into gaps of silence. 60 ms of buffer
-// rides out the load at the cost of steps heard that much after the key.
-// A player's own setting wins.
+// PulseAudio's own variable, which the mixer hands SDL 3 as well. A
+// player's own setting wins. The buffer is the mixer's to choose (see
+// mixer.cpp); a player's PULSE_LATENCY_MSEC still overrides it.
 void PrepareSoundEnvironment() {
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
-  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "60");
 }
 
 WavePlayer::WavePlayer(QStringList dataDirs) {
