@@ -4,7 +4,11 @@
 // or PipeWire with its Pulse server when GROTZEL_TEST_SOUND_SERVER is
 // "pipewire"), whose only sink is a null sink, and MonitorRecorder listens
 // to that sink and counts the sounds that reach it, so a test hears what a
-// player would.
+// player would. As on a desktop, the servers run their sound threads at
+// real-time priority (PulseAudio's and PipeWire's own settings, granted
+// directly to root as on CI, else through rtkit), and so does the recorder
+// where allowed, so that a test under load (CpuLoad) checks the game and
+// not the sandbox.
 #pragma once
 
 #include <QCoreApplication>
@@ -14,6 +18,8 @@
 #include <QThread>
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <sched.h>
 #include <spawn.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -107,9 +113,9 @@ class PrivatePulse {
       server_.setArguments({"-c", kPipeWire});
     } else {
       server_.setProgram("pulseaudio");
-      server_.setArguments({"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=false", "--disable-shm=yes",
-                            "--log-target=stderr", "--log-level=error", "-L",
-                            "module-native-protocol-unix auth-anonymous=1 socket=" + socket, "-L",
+      server_.setArguments({"-n", "--daemonize=no", "--realtime=yes", "--high-priority=yes", "--exit-idle-time=-1",
+                            "--use-pid-file=false", "--disable-shm=yes", "--log-target=stderr", "--log-level=error",
+                            "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket, "-L",
                             "module-null-sink sink_name=grotzel_null"});
     }
     server_.setStandardOutputFile(QProcess::nullDevice());
@@ -176,7 +182,18 @@ class MonitorRecorder {
     const char* argv[] = {"parec",        "-d",           "grotzel_null.monitor", "--format=s16le",
                           "--channels=1", "--rate=44100", "--latency-msec=2",     "--raw",
                           nullptr};
-    const bool started = posix_spawnp(&pid_, "parec", &actions, nullptr, const_cast<char**>(argv), environ) == 0;
+    // At real-time priority where allowed, so that its samples arrive on time.
+    posix_spawnattr_t realtime;
+    posix_spawnattr_init(&realtime);
+    posix_spawnattr_setflags(&realtime, POSIX_SPAWN_SETSCHEDULER);
+    posix_spawnattr_setschedpolicy(&realtime, SCHED_FIFO);
+    const sched_param priority{kRealtimePriority};
+    posix_spawnattr_setschedparam(&realtime, &priority);
+    const auto spawn = [&](const posix_spawnattr_t* attributes) {
+      return posix_spawnp(&pid_, "parec", &actions, attributes, const_cast<char**>(argv), environ) == 0;
+    };
+    const bool started = spawn(&realtime) || spawn(nullptr);
+    posix_spawnattr_destroy(&realtime);
     posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
     if (!started) {
@@ -186,7 +203,8 @@ class MonitorRecorder {
     }
     pipe_ = ::fdopen(fds[0], "r");
     reader_ = std::thread([this] { Read(); });
-    WaitUntilRecording();  // parec takes a moment to deliver
+    pthread_setschedparam(reader_.native_handle(), SCHED_FIFO, &priority);  // the same, for the stamps
+    WaitUntilRecording();                                                   // parec takes a moment to deliver
   }
   ~MonitorRecorder() {
     if (pid_ == 0) return;
@@ -230,6 +248,8 @@ class MonitorRecorder {
   }
 
  private:
+  static constexpr int kRealtimePriority = 3;  // below the servers' and the game's
+
   struct Block {
     double time;
     int peak;
@@ -268,6 +288,31 @@ class MonitorRecorder {
   std::thread reader_;
   mutable std::mutex mutex_;
   std::vector<Block> peaks_;
+};
+
+// Both cores busy with stress-ng for as long as it lives, as a player's
+// machine might be while they play.
+class CpuLoad {
+ public:
+  CpuLoad() {
+    // Gone with this process, even one that hangs or is killed.
+    stress_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    stress_.start("stress-ng", {"--cpu", "2", "--quiet", "--timeout", "600"});
+    running_ = stress_.waitForStarted(3000);
+    if (running_) QThread::msleep(300);  // both workers spinning
+  }
+  ~CpuLoad() {
+    if (!running_) return;
+    stress_.terminate();
+    if (!stress_.waitForFinished(3000)) stress_.kill(), stress_.waitForFinished();
+  }
+  CpuLoad(const CpuLoad&) = delete;
+  CpuLoad& operator=(const CpuLoad&) = delete;
+  bool running() const { return running_; }
+
+ private:
+  QProcess stress_;
+  bool running_ = false;
 };
 
 }  // namespace zupi::test
