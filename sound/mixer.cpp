@@ -69,8 +69,8 @@ constexpr int kRate = 44100;
 constexpr auto kFirstRetry = std::chrono::milliseconds(500);
 constexpr auto kLastRetry = std::chrono::seconds(4);
 constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
-// An open device plays silence on SDL's thread, waking it a hundred times a
-// second; after this long with no sound asked for, the device is closed
+// An open device plays silence on SDL's thread, waking it every few
+// milliseconds; after this long with no sound asked for, the device is closed
 // until the next sound. Longer than the longest sound, short enough that a
 // player idling on the title costs nothing.
 constexpr auto kIdleClose = std::chrono::seconds(3);
@@ -240,12 +240,18 @@ class Device {
     want.freq = kRate;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = static_cast<Uint16>(period_);
     want.callback = &Device::Fill;
     want.userdata = this;
     // Events only for the word that a device went away (see Lost).
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0)
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0) {
+      // SDL's PipeWire driver asks the graph for a cycle of one period and
+      // keeps no server buffer besides: there half the period gives what the
+      // whole one gives through a Pulse server, which holds one more.
+      const char* driver = SDL_GetCurrentAudioDriver();
+      samples_ = driver != nullptr && std::strcmp(driver, "pipewire") == 0 ? period_ / 2 : period_;
+      want.samples = static_cast<Uint16>(samples_);
       id_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    }
     if (id_ == 0) Close();
     return id_ != 0;
   }
@@ -270,7 +276,7 @@ class Device {
     // more than three periods after the last left it empty. A much longer
     // silence is a server that stopped, not a busy machine (see Lost).
     const auto gap = Clock::duration(now - device.lastFill_.exchange(now));
-    const auto period = std::chrono::microseconds(1'000'000LL * device.period_ / kRate);
+    const auto period = std::chrono::microseconds(1'000'000LL * device.samples_ / kRate);
     if (device.filled_ && gap > 3 * period && gap < kSilentCallback) device.late_ = true;
     if (!device.filled_) device.callbackThread_ = static_cast<pid_t>(syscall(SYS_gettid));
     device.filled_ = true;
@@ -298,6 +304,7 @@ class Device {
   std::atomic<bool> late_{false};         // and came late since
   std::atomic<bool> playing_{false};      // a sound was playing at the last callback
   int period_ = kFirstPeriod;             // samples; kept for the session
+  int samples_ = kFirstPeriod;            // in a callback, set while closed
   std::atomic<pid_t> callbackThread_{0};  // to raise, once it ran
   std::unique_lock<std::mutex> owner_;
   Clock::time_point nextTry_{};
