@@ -33,12 +33,15 @@ std::optional<FoundWave> LoadWave(const QString& name, const QStringList& dirs) 
 QStringList SoundFolders(const QStringList& dataDirs) { return QStringList{QDir::currentPath()} + dataDirs; }
 
 // The mixer names the stream through SDL; the icon real SDL 2 leaves to
-// PulseAudio's own variable, which the mixer hands SDL 3 as well. A
+// PulseAudio's and PipeWire's own variables, and the mixer hands SDL 3. A
 // player's own setting wins. The buffer is the mixer's to choose (see
 // mixer.cpp); a player's PULSE_LATENCY_MSEC still overrides it.
 void PrepareSoundEnvironment() {
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
+  // The same icon for SDL 2's PipeWire driver, which names no icon itself.
+  if (!qEnvironmentVariableIsSet("PIPEWIRE_PROPS"))
+    qputenv("PIPEWIRE_PROPS", "{ application.icon_name = \"" + qgetenv("PULSE_PROP_application.icon_name") + "\" }");
 }
 
 WavePlayer::WavePlayer(QStringList dataDirs) {
