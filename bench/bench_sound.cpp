@@ -66,7 +66,9 @@ void MeasureOn(std::vector<Row>& rows, Notes& notes, const QByteArray& server, c
   qputenv("GROTZEL_TEST_SOUND_SERVER", server);
   zupi::test::PrivatePulse pulse;
   qputenv("SDL_AUDIODRIVER", driver);
-  const std::string where = server.toStdString() + (driver == "pipewire" ? ", SDL pipewire" : "");
+  const std::string where = server == "pulseaudio" ? "PulseAudio"
+                            : driver == "pipewire" ? "PipeWire, SDL's own driver"
+                                                   : "PipeWire, pipewire-pulse";
   zupi::test::MonitorRecorder recorder;
   if (recorder.Length() == 0) {
     notes.push_back("sound on " + where + ": FAILED, no private server or parec");
