@@ -119,8 +119,10 @@ std::vector<Row> MeasureSound(Notes& notes) {
     notes.push_back("sound on PipeWire: not measured, no pipewire-pulse");
   }
   notes.push_back(
-      "sound: PlayWave to the first loud millisecond at the null sink's monitor (parec, 1 ms blocks), 200 ms apart; "
-      "the anchors timed from their launch; ratio = value / goal.");
+      "sound: PlayWave (which a key calls at once, see key-down) to the first loud millisecond at the null sink's "
+      "monitor (parec at real-time priority, 1 ms blocks), steps 200 ms apart; paplay and pw-play timed from their "
+      "launch; ratio = value / goal. Through pipewire-pulse only when SDL_AUDIODRIVER says so: the game takes SDL's "
+      "own PipeWire driver where PipeWire serves the Pulse socket.");
 
   qputenv("GROTZEL_TEST_SOUND_SERVER", "pulseaudio");
   qputenv("SDL_AUDIODRIVER", "pulseaudio");
