@@ -5,12 +5,12 @@
 //
 // A step is heard one period and the server's buffer after its key, so
 // both are kept small: 256 samples (5.8 ms) a period, and the buffer SDL
-// asks the server for, one period. Such a small buffer holds only on a
-// callback thread that runs as soon as it is due, so SDL is asked to make
-// it real-time, as a sound server's own threads are (directly where
-// allowed, else through rtkit; see RaiseCallbackThread). Where that is not granted, or a busy
-// machine still makes the callback late, the period doubles at the next
-// sound, up to 2048 samples.
+// asks the server for, one period. So small a buffer holds only with a
+// callback that runs as soon as it is due, so its thread is made
+// real-time, as a sound server's own threads are (see
+// RaiseCallbackThread). Where that is not granted, or a busy machine still
+// makes a callback late, the period doubles once no sound plays, up to
+// 2048 samples.
 #include "sound/mixer.h"
 
 #include <SDL2/SDL.h>
@@ -262,8 +262,9 @@ class Device {
     }
     // A server that restarted may have moved: ALSA reads its setup afresh.
     snd_config_update_free_global();
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, PipeWireServesPulse() ? kPipeWireDrivers : kDrivers);  // below the environment's
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");                                           // Ctrl+C stays the game's
+    // Hints below the environment's, which wins.
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, PipeWireServesPulse() ? kPipeWireDrivers : kDrivers);
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
     // The name the desktop's mixer shows: SDL 2 reads the first hint, SDL 3
     // only the second. The icon SDL 2 leaves to PulseAudio's variable (see
     // PrepareSoundEnvironment); SDL 3 sets its own unless given this hint.

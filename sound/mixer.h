@@ -1,9 +1,10 @@
 // The game's mixer: one voice on the sound device, driven from a thread of
 // its own. The window thread only leaves a request and wakes that thread;
-// opening the device, reading files and starting sounds all happen there,
-// so a slow, missing or stuck sound server can hold up the mixer but never
-// a key, a timer, a repaint or a close. A lost device is opened again at
-// the next sound, so sound comes back when the server does.
+// opening the device and reading files happen there, and a sound already
+// read is started by the device's callback, so a slow, missing or stuck
+// sound server can hold up the mixer but never a key, a timer, a repaint
+// or a close. A lost device is opened again at the next sound, so sound
+// comes back when the server does.
 #pragma once
 
 #include <functional>
