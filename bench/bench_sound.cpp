@@ -92,8 +92,14 @@ void MeasureOn(std::vector<Row>& rows, Notes& notes, const QByteArray& server, c
       QThread::msleep(500);  // the device opens
       ms = Latencies(recorder, kSteps, &missed, [&] { zupi::PlayWave(player, zupi::kZupiwlkWav); });
     }
-    const std::vector<double> other =
-        Latencies(recorder, kLaunches, nullptr, [&] { QProcess::startDetached(anchor, {wave}); });
+    // The anchors with their own buffer, not the one the game asks for.
+    QProcess launch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("PULSE_LATENCY_MSEC");
+    launch.setProcessEnvironment(env);
+    launch.setProgram(anchor);
+    launch.setArguments({wave});
+    const std::vector<double> other = Latencies(recorder, kLaunches, nullptr, [&] { launch.startDetached(); });
     const std::string goal = Format(kGoalMs) + " / " + Format(kGoalP99Ms) + " ms goal";
     rows.push_back({"step, " + label + " (median)", Median(ms), "ms", goal, Median(ms) / kGoalMs, kGoalMs});
     rows.push_back(

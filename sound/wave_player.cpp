@@ -34,9 +34,12 @@ QStringList SoundFolders(const QStringList& dataDirs) { return QStringList{QDir:
 
 // The mixer names the stream through SDL; the icon real SDL 2 leaves to
 // PulseAudio's and PipeWire's own variables, and the mixer hands SDL 3. A
-// player's own setting wins. The buffer is the mixer's to choose (see
-// mixer.cpp); a player's PULSE_LATENCY_MSEC still overrides it.
+// player's own setting wins. SDL asks PulseAudio to hold one period
+// (5.8 ms, see mixer.cpp): with both cores busy a step then broke up now
+// and then, as the server's main thread, which takes the sound in, has no
+// real-time priority. 12 ms, about two periods, held in every run.
 void PrepareSoundEnvironment() {
+  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "12");
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
   // The same icon for SDL 2's PipeWire driver, which names no icon itself.

@@ -31,8 +31,8 @@ std::optional<FoundWave> LoadWave(const QString& name, const QStringList& dirs);
 // started from, so a player's own file wins, then the game's `dataDirs`.
 QStringList SoundFolders(const QStringList& dataDirs);
 
-// Tells the sound server the game's icon through the environment, unless
-// the user set it there. Call before any thread starts, before the
+// Tells the sound server the game's icon and the buffer to keep through
+// the environment, unless the user set them there. Call before any thread starts, before the
 // application object: the environment is not safe to change while another
 // thread may read it.
 void PrepareSoundEnvironment();

@@ -29,6 +29,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -189,8 +190,13 @@ class MonitorRecorder {
     posix_spawnattr_setschedpolicy(&realtime, SCHED_FIFO);
     const sched_param priority{kRealtimePriority};
     posix_spawnattr_setschedparam(&realtime, &priority);
+    // Its own small buffer, whatever the game asks the server for.
+    std::vector<char*> env;
+    for (char** variable = environ; *variable != nullptr; ++variable)
+      if (std::strncmp(*variable, "PULSE_LATENCY_MSEC=", 19) != 0) env.push_back(*variable);
+    env.push_back(nullptr);
     const auto spawn = [&](const posix_spawnattr_t* attributes) {
-      return posix_spawnp(&pid_, "parec", &actions, attributes, const_cast<char**>(argv), environ) == 0;
+      return posix_spawnp(&pid_, "parec", &actions, attributes, const_cast<char**>(argv), env.data()) == 0;
     };
     const bool started = spawn(&realtime) || spawn(nullptr);
     posix_spawnattr_destroy(&realtime);
