@@ -127,8 +127,7 @@ std::vector<Row> MeasureSound(Notes& notes) {
   notes.push_back(
       "sound: PlayWave (which a key calls at once, see key-down) to the first loud millisecond at the null sink's "
       "monitor (parec at real-time priority, 1 ms blocks), steps 200 ms apart; paplay and pw-play timed from their "
-      "launch; ratio = value / goal. Through pipewire-pulse only when SDL_AUDIODRIVER says so: the game takes SDL's "
-      "own PipeWire driver where PipeWire serves the Pulse socket.");
+      "launch; ratio = value / goal. SDL's own PipeWire driver only when SDL_AUDIODRIVER says so.");
 
   qputenv("GROTZEL_TEST_SOUND_SERVER", "pulseaudio");
   qputenv("SDL_AUDIODRIVER", "pulseaudio");

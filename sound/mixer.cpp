@@ -16,16 +16,13 @@
 #include <SDL2/SDL.h>
 #include <alsa/asoundlib.h>
 #include <sched.h>
-#include <sys/socket.h>
 #include <sys/syscall.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -92,43 +89,10 @@ constexpr int kRealtimePriority = 4;
 // nothing: its callback just stops. A playing device calls back every
 // period, so one this long without a callback is taken for lost.
 constexpr auto kSilentCallback = std::chrono::milliseconds(800);
-// PulseAudio's protocol first, which carries the stream's name and icon;
-// PipeWire's own where only it runs; ALSA last. Where PipeWire serves the
-// Pulse socket, its own protocol comes first: its Pulse server keeps three
-// of its requests in hand, about 16 ms, where its own plays the next cycle.
+// PulseAudio's protocol first, which PipeWire serves too and which carries
+// the stream's name and icon; PipeWire's own where only it runs; ALSA last.
 // A player's SDL_AUDIODRIVER wins.
 constexpr const char* kDrivers = "pulseaudio,pipewire,alsa";
-constexpr const char* kPipeWireDrivers = "pipewire,pulseaudio,alsa";
-
-// Whether the program listening on the Pulse socket this process would use
-// is PipeWire's: the socket's owner, as the kernel tells it, by name.
-bool PipeWireServesPulse() {
-  std::string path;
-  if (const char* server = std::getenv("PULSE_SERVER"); server != nullptr) {
-    if (std::strncmp(server, "unix:", 5) != 0) return false;
-    path = server + 5;
-  } else if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr) {
-    path = std::string(runtime) + "/pulse/native";
-  }
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  if (path.empty() || path.size() >= sizeof address.sun_path) return false;
-  std::memcpy(address.sun_path, path.c_str(), path.size());
-  const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-  if (socket < 0) return false;
-  ucred owner{};
-  socklen_t size = sizeof owner;
-  const bool known = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-                     ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &owner, &size) == 0 && owner.pid > 0;
-  ::close(socket);
-  if (!known) return false;
-  char name[32] = {};
-  FILE* comm = std::fopen(("/proc/" + std::to_string(owner.pid) + "/comm").c_str(), "re");
-  if (comm == nullptr) return false;
-  const bool read = std::fgets(name, sizeof name, comm) != nullptr;
-  std::fclose(comm);
-  return read && std::strncmp(name, "pipewire", 8) == 0;
-}
 
 // SDL's audio subsystem is one per process: a mixer left stuck in a server
 // keeps it until the server wakes, and a newer mixer waits for that here.
@@ -263,7 +227,7 @@ class Device {
     // A server that restarted may have moved: ALSA reads its setup afresh.
     snd_config_update_free_global();
     // Hints below the environment's, which wins.
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, PipeWireServesPulse() ? kPipeWireDrivers : kDrivers);
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, kDrivers);
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // Ctrl+C stays the game's
     // The name the desktop's mixer shows: SDL 2 reads the first hint, SDL 3
     // only the second. The icon SDL 2 leaves to PulseAudio's variable (see
@@ -281,11 +245,7 @@ class Device {
     want.userdata = this;
     // Events only for the word that a device went away (see Lost).
     if (SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0) {
-      // SDL's PipeWire driver asks the graph for a cycle of one period and
-      // keeps no server buffer besides: there half the period gives what the
-      // whole one gives through a Pulse server, which holds one more.
-      const char* driver = SDL_GetCurrentAudioDriver();
-      samples_ = driver != nullptr && std::strcmp(driver, "pipewire") == 0 ? period_ / 2 : period_;
+      samples_ = period_;
       want.samples = static_cast<Uint16>(samples_);
       id_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     }
