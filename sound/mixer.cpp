@@ -190,6 +190,9 @@ class Device {
     if (thread == 0 || std::getenv("SDL_THREAD_PRIORITY_POLICY") != nullptr ||
         std::getenv(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL) != nullptr)
       return;
+    // A driver whose callback runs on the server library's own real-time
+    // thread (SDL's PipeWire driver) keeps that thread's higher priority.
+    if ((sched_getscheduler(thread) & ~SCHED_RESET_ON_FORK) != SCHED_OTHER) return;
     sched_param param{};
     param.sched_priority = kRealtimePriority;
     if (sched_setscheduler(thread, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0) return;
