@@ -57,10 +57,6 @@ std::optional<double> FirstHeard(WaveOutput& sound, const test::MonitorRecorder&
   return std::nullopt;
 }
 
-bool HeardAgainWithin(WaveOutput& sound, const test::MonitorRecorder& recorder, double seconds) {
-  return FirstHeard(sound, recorder, seconds).has_value();
-}
-
 // SDL's drivers that reach a sound server, as SDL_AUDIODRIVER names them;
 // its PipeWire one only where PipeWire runs.
 QList<QByteArray> Drivers() {
@@ -116,7 +112,7 @@ class LiveSoundTest : public QObject {
     test::MonitorRecorder recorder;
     QVERIFY(recorder.Length() > 0);
     StartPlayer();
-    QVERIFY2(HeardAgainWithin(*player_, recorder, 5), "the device opened");  // however long that took
+    QVERIFY2(FirstHeard(*player_, recorder, 5), "the device opened");  // however long that took
     const double burstStart = Steps(*player_, burst, 40);
     if (burst > 0) QThread::msleep(500);  // the burst's last step has been heard
     const double start = Steps(*player_, steps, gapMs);
@@ -168,7 +164,7 @@ class LiveSoundTest : public QObject {
     QVERIFY(recorder.Length() > 0);
     if (!startedWhileStuck) {
       StartPlayer();
-      QVERIFY(HeardAgainWithin(*player_, recorder, 5));
+      QVERIFY(FirstHeard(*player_, recorder, 5));
     }
     pulse_->Pause();
     if (startedWhileStuck) {
@@ -213,7 +209,7 @@ class LiveSoundTest : public QObject {
     {
       test::MonitorRecorder recorder;
       QVERIFY(recorder.Length() > 0);
-      QVERIFY(HeardAgainWithin(*player_, recorder, 5));
+      QVERIFY(FirstHeard(*player_, recorder, 5));
       if (resting) QThread::msleep(3500);  // the mixer closes a device idle for 3 s
       pulse_->Kill();
     }
