@@ -4,7 +4,7 @@
 // and kept for the session.
 //
 // A step is heard one period and the server's buffer after its key, so
-// both are kept small: 256 samples (5.8 ms) a period, and 25 ms in the
+// both are kept small: 256 samples (5.8 ms) a period, and 60 ms in the
 // server (see PrepareSoundEnvironment). So small a buffer holds only with a
 // callback that runs as soon as it is due, so its thread is made
 // real-time, as a sound server's own threads are (see

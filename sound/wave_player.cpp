@@ -37,10 +37,11 @@ QStringList SoundFolders(const QStringList& dataDirs) { return QStringList{QDir:
 // player's own setting wins. SDL asks PulseAudio to hold one period
 // (5.8 ms, see mixer.cpp): with both cores busy a step then broke up now
 // and then, as the server's main thread, which takes the sound in, has no
-// real-time priority. 12 ms still broke a step up now and then on Debian
-// 13 with both cores busy; 25 ms, about four periods, held.
+// real-time priority. 12 ms broke a step up now and then on Debian 13, and
+// 25 ms on unstable, with both cores busy: 60 ms, which held before, until
+// the buffer grows only after a measured break-up.
 void PrepareSoundEnvironment() {
-  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "25");
+  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "60");
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
   // The same icon for SDL 2's PipeWire driver, which names no icon itself.
