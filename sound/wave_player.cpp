@@ -34,14 +34,12 @@ QStringList SoundFolders(const QStringList& dataDirs) { return QStringList{QDir:
 
 // The mixer names the stream through SDL; the icon real SDL 2 leaves to
 // PulseAudio's and PipeWire's own variables, and the mixer hands SDL 3. A
-// player's own setting wins. SDL asks PulseAudio to hold one period
-// (5.8 ms, see mixer.cpp): with both cores busy a step then broke up now
-// and then, as the server's main thread, which takes the sound in, has no
-// real-time priority. 12 ms broke a step up now and then on Debian 13, and
-// 25 ms on unstable, with both cores busy: 60 ms, which held before, until
-// the buffer grows only after a measured break-up.
+// player's own setting wins. PulseAudio is asked to hold 12 ms: one period
+// (5.8 ms, what SDL asks for) left a step late by a whole server wake-up
+// now and then, 12 ms is heard within 20 ms, and a machine that still
+// leaves the server empty makes the mixer's period grow (see mixer.cpp).
 void PrepareSoundEnvironment() {
-  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "60");
+  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "12");
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
   // The same icon for SDL 2's PipeWire driver, which names no icon itself.
