@@ -64,7 +64,7 @@ sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGROTZEL_SANITIZE=ON -DGROTZEL_BENCH=OFF >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && $(SANITIZE_ENV) ctest --output-on-failure --timeout 900 -j $(JOBS)
-	@$(SANITIZE_ENV) build-sanitize/tests/soak/grotzel_soak --games 100 --no-memory-check
+	@$(SANITIZE_ENV) build-sanitize/tests/soak/grotzel_soak --games 100
 
 # dpkg-buildpackage -b -us -uc in a copy of the tree; the .deb lands in $(BUILD).
 package: package-deps

@@ -25,10 +25,12 @@ std::vector<Row> MeasureKeyToPaint(Notes& notes);
 // CPU used by the stage wait, Wait and the title wait, beside a busy loop.
 std::vector<Row> MeasureWaitCpu(Notes& notes);
 
-// Peak memory over a title and a game, from a child process, MB.
-std::vector<Row> MeasurePeakMemory(Notes& notes);
-// The child's side: plays that game and prints "peakKiB baselineKiB level".
-int RunPeakMemoryChild();
+// Peak memory over a title and a game, MB, and the growth of resident
+// memory over many games, kB, each from a child process.
+std::vector<Row> MeasureMemory(Notes& notes);
+// The child's side: plays that game and prints "peakKiB baselineKiB level",
+// or, for the growth, those games and prints "firstKiB lastKiB games".
+int RunMemoryChild(bool growth);
 
 // PlayWave's cost with a live and a stuck sound server, µs, and a step's
 // time from PlayWave to the sound server's sink, ms.
