@@ -1,14 +1,13 @@
-// The real program on an X server of its own, as a player meets it. First
-// on a bare server: the title opens, its start button shows only after the
-// pause, Alt+S starts a game without a window manager to give it the
-// focus, and a close request to the game window ends the process with
-// status 0 (the captions are the desktop test's, Escape back to the title
-// the Wayland test's). Then, on a server of its
-// own, under a real window manager (openbox, from on-private-x
-// --window-manager): the outer frames of the title and the game stand
-// centred on the screen from the moment they appear, and closing through
-// the manager ends the program with status 0. Every wait is bounded and
-// names what it waited for.
+// The real program on an X server of its own, as a player meets it: on a
+// bare server, and on another under a real window manager (openbox, from
+// on-private-x --window-manager). The title opens with its outer frame
+// centred and stays there; its start button shows only after the pause;
+// Alt+S starts a game, whose frame stands centred (without a manager to
+// give it the focus, the game must take it itself); and a close ends the
+// process with status 0: a close request to the game window on the bare
+// server, a close through the manager under it. The captions are the
+// desktop test's, Escape back to the title the Wayland test's. Every wait is
+// bounded and names what it waited for.
 #include <QtTest>
 
 #include "tests/e2e/game_process.h"
@@ -51,53 +50,41 @@ class EndToEndTest : public QObject {
  private slots:
   void initTestCase() { QVERIFY2(X11Probe().connected(), "needs an X server (run under tests/support/on-private-x)"); }
 
-  void onABareServer() {
-    X11Probe x;
-    Game game;
-    QVERIFY2(game.process.waitForStarted(), "the game starts");
-    auto title = WaitFor([&] { return Window(x, kTitleSize, false); });
-    QVERIFY2(title, "the title window opens within 10 s");
-    // After the one-second pause, so never sooner than a second after the
-    // launch, however slow the machine: load only makes it later.
-    QVERIFY2(
-        WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
-        "the start button shows within 10 s");
-    QVERIFY2(game.sinceLaunch.elapsed() >= 1000, "the start button shows only after the one-second pause");
-
-    x.key("s", true);  // no window manager: the game must take the focus itself
-    auto board = WaitFor([&] { return Window(x, kGameSize, false); });
-    QVERIFY2(board, "Alt+S starts a game within 10 s");
-    QVERIFY2(!Window(x, kTitleSize, false), "the title is gone");
-    x.requestClose(board->id);
-    QVERIFY2(game.EndsWithin(5000), "a close request ends the program with status 0 within 5 s");
+  void meetsThePlayer_data() {
+    QTest::addColumn<bool>("managed");
+    QTest::newRow("bare server") << false;
+    QTest::newRow("window manager") << true;
   }
-
-  void underAWindowManager() {
+  void meetsThePlayer() {
+    QFETCH(bool, managed);
     X11Probe x;
     Game game;
     QVERIFY2(game.process.waitForStarted(), "the game starts");
     // The first sight of the title is already its place: no jump later.
-    auto title = WaitFor([&] { return Window(x, kTitleSize, true); });
-    QVERIFY2(title, "the title window is managed within 10 s");
+    auto title = WaitFor([&] { return Window(x, kTitleSize, managed); });
+    QVERIFY2(title, "the title window opens within 10 s");
     const QRect firstFrame = FrameOf(x, *title);
     QVERIFY2(Centred(x, *title), "the title's frame stands centred");
     QVERIFY2(
         WaitFor([&] { return x.pixel(title->id, kStartButtonPixel.x(), kStartButtonPixel.y()) != QColor(Qt::black); }),
         "the start button shows within 10 s");
-    auto later = Window(x, kTitleSize, true);
+    // After the one-second pause, so never sooner than a second after the
+    // launch, however slow the machine: load only makes it later.
+    QVERIFY2(game.sinceLaunch.elapsed() >= 1000, "the start button shows only after the one-second pause");
+    auto later = Window(x, kTitleSize, managed);
     QVERIFY2(later && FrameOf(x, *later) == firstFrame, "the title stays where it first showed");
 
     x.key("s", true);
-    // The game window is centred right after it shows; the manager takes a
+    // The game window is centred right after it shows; a manager takes a
     // moment to carry out the move.
     auto board = WaitFor([&] {
-      auto w = Window(x, kGameSize, true);
+      auto w = Window(x, kGameSize, managed);
       return w && Centred(x, *w) ? w : std::nullopt;
     });
     QVERIFY2(board, "Alt+S starts a game whose frame stands centred within 10 s");
-
-    x.closeThroughManager(board->id);
-    QVERIFY2(game.EndsWithin(5000), "closing through the manager ends the program with status 0 within 5 s");
+    QVERIFY2(WaitFor([&] { return !Window(x, kTitleSize, managed); }), "the title is gone");
+    managed ? x.closeThroughManager(board->id) : x.requestClose(board->id);
+    QVERIFY2(game.EndsWithin(5000), "the close ends the program with status 0 within 5 s");
   }
 };
 
