@@ -19,6 +19,7 @@
 #include "tests/support/scripted_run.h"
 
 using namespace zupi;
+using zupi::test::Cave;
 using zupi::test::CaveRows;
 using zupi::test::ScriptedRandom;
 using Rows = std::vector<std::string>;
@@ -51,13 +52,6 @@ struct Answer {
 Answer Bump(Answer a) {
   a.picture = kZupiHurt, a.sound = kDongWav;
   return a;
-}
-
-// All rock but the rows given.
-Rows Cave(std::initializer_list<std::pair<int, const char*>> passages) {
-  Rows rows(10, std::string(20, '.'));
-  for (auto [y, row] : passages) rows[static_cast<std::size_t>(y)] = row;
-  return rows;
 }
 
 const Rows kStraight = Cave({{5, "####################"}});

@@ -29,9 +29,7 @@ class AccessibilityTest : public QObject {
  private slots:
   void init() {
     zupi::test::ResetGameState();
-    zupi::test::SetCave({"....................", "....................", "....................", "....................",
-                         "..................##", "###################.", "....................", "....................",
-                         "....................", "...................."});
+    zupi::test::SetCave(zupi::test::Cave({{4, "..................##"}, {5, "###################."}}));
     run = std::make_unique<zupi::test::QtRun>();
     form = run->StillGame();
   }

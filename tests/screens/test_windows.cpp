@@ -24,10 +24,8 @@ using zupi::test::Control;
 namespace {
 
 // Cave rows 4 and 5 and a goal column with two cells; the rest is rock.
-const std::vector<std::string> kCave = {"....................", "....................", "....................",
-                                        "....................", "...############.####", "####################",
-                                        "...................#", "....................", "....................",
-                                        "...................."};
+const std::vector<std::string> kCave =
+    test::Cave({{4, "...############.####"}, {5, "####################"}, {6, "...................#"}});
 
 // Qt 6.8 rasterises text and scales pictures a little differently from
 // 6.4 (and each Debian release brings its Qt with its own fonts), so the
@@ -153,10 +151,7 @@ class WindowsTest : public QObject {
   }
   void keysReachTheGameAsItsCodes() {
     QFETCH(KeyRow, k);
-    std::vector<std::string> rows(10, std::string(20, '.'));
-    rows[4][5] = rows[6][5] = '#';
-    rows[5].replace(4, 3, "###");
-    test::SetCave(rows);
+    test::SetCave(test::Cave({{4, ".....#.............."}, {5, "....###............."}, {6, ".....#.............."}}));
     PosX = PosY = 5;
     IsRunning = true;
     Form1* form = run->StillGame();

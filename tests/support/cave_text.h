@@ -2,12 +2,21 @@
 // can state a whole expected cave at a glance and print a readable diff.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/zupi.h"
 
 namespace zupi::test {
+
+// All rock but the rows given, by their numbers.
+inline std::vector<std::string> Cave(std::initializer_list<std::pair<int, const char*>> passages) {
+  std::vector<std::string> rows(kBoardRows, std::string(kBoardColumns, '.'));
+  for (auto [y, row] : passages) rows[static_cast<std::size_t>(y)] = row;
+  return rows;
+}
 
 inline std::vector<std::string> CaveRows() {
   std::vector<std::string> rows;
