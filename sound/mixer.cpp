@@ -3,14 +3,13 @@
 // the rest with silence. Sounds are converted once to the device format
 // and kept for the session.
 //
-// A step is heard one period and the server's buffer after its key, so
-// both are kept small: 256 samples (5.8 ms) a period, and 12 ms in the
-// server (see PrepareSoundEnvironment). So small a buffer holds only with a
+// A step is heard one period and the server's buffer after its key: 256
+// samples (5.8 ms) a period, and 60 ms in the server (see
+// PrepareSoundEnvironment). So short a period holds only with a
 // callback that runs as soon as it is due, so its thread is made
 // real-time, as a sound server's own threads are (see
-// RaiseSoundThreads). Where that is not granted, or a busy machine still
-// makes a callback late, the period doubles once no sound plays, up to
-// 2048 samples.
+// RaiseSoundThreads); where that is not granted, the server's buffer
+// covers a late one.
 #include "sound/mixer.h"
 
 #include <SDL2/SDL.h>
@@ -76,9 +75,7 @@ constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
 // until the next sound. Longer than the longest sound, short enough that a
 // player idling on the title costs nothing.
 constexpr auto kIdleClose = std::chrono::seconds(3);
-constexpr int kFirstPeriod = 256;  // samples
-constexpr int kLastPeriod = 2048;
-constexpr auto kQuietBeforeGrowing = std::chrono::milliseconds(300);
+constexpr int kPeriod = 256;  // samples
 // Below PulseAudio's own threads (5) and PipeWire's, above every ordinary
 // program's.
 constexpr int kRealtimePriority = 4;
@@ -148,7 +145,6 @@ class Device {
     retry_ = kFirstRetry;
     lastFill_ = Clock::now().time_since_epoch().count();
     filled_ = false;
-    late_ = false;
     DeviceRemoved();  // the devices found while opening
     SDL_PauseAudioDevice(id_, 0);
   }
@@ -165,20 +161,6 @@ class Device {
     if (why == nullptr) return false;
     SDL_Log("Grotzel: sound device lost (%s), opening it again", why);
     return true;
-  }
-
-  // Whether a callback came so late that the server's buffer must have
-  // run dry, and the period may still grow.
-  bool Late() const { return IsOpen() && late_ && period_ < kLastPeriod; }
-  bool Playing() const { return playing_; }
-
-  // Opens the device again with a period twice as long.
-  void Grow() {
-    Rest();
-    period_ *= 2;
-    SDL_Log("Grotzel: a sound callback came late, the period grows to %d samples", period_);
-    nextTry_ = {};
-    OpenIfDue();
   }
 
   // Once the callback has run on a device just opened, asks for real-time
@@ -263,8 +245,7 @@ class Device {
     want.userdata = this;
     // Events only for the word that a device went away (see Lost).
     if (SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0) {
-      samples_ = period_;
-      want.samples = static_cast<Uint16>(samples_);
+      want.samples = kPeriod;
       id_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     }
     if (id_ == 0) Close();
@@ -286,13 +267,7 @@ class Device {
 
   static void Fill(void* self, Uint8* out, int length) {
     auto& device = *static_cast<Device*>(self);
-    const Clock::rep now = Clock::now().time_since_epoch().count();
-    // The server holds about a period besides the one SDL fills: a callback
-    // more than three periods after the last left it empty. A much longer
-    // silence is a server that stopped, not a busy machine (see Lost).
-    const auto gap = Clock::duration(now - device.lastFill_.exchange(now));
-    const auto period = std::chrono::microseconds(1'000'000LL * device.samples_ / kRate);
-    if (device.filled_ && gap > 3 * period && gap < kSilentCallback) device.late_ = true;
+    device.lastFill_ = Clock::now().time_since_epoch().count();
     if (!device.filled_) device.callbackThread_ = static_cast<pid_t>(syscall(SYS_gettid));
     device.filled_ = true;
     if (const std::uint64_t order = device.shared_.order.load(); order != device.taken_) {
@@ -300,7 +275,6 @@ class Device {
       device.voice_ = device.shared_.sounds[order & 0xffff].load();
       device.position_ = 0;
     }
-    device.playing_ = device.voice_ != nullptr;
     std::size_t copied = 0;
     if (device.voice_ != nullptr) {
       copied = std::min(static_cast<std::size_t>(length), device.voice_->size() - device.position_);
@@ -316,10 +290,6 @@ class Device {
   SDL_AudioDeviceID id_ = 0;
   std::atomic<Clock::rep> lastFill_{0};   // when the callback last ran
   bool filled_ = false;                   // the callback ran since the open
-  std::atomic<bool> late_{false};         // and came late since
-  std::atomic<bool> playing_{false};      // a sound was playing at the last callback
-  int period_ = kFirstPeriod;             // samples; kept for the session
-  int samples_ = kFirstPeriod;            // in a callback, set while closed
   std::atomic<pid_t> callbackThread_{0};  // to raise, once it ran
   std::unique_lock<std::mutex> owner_;
   Clock::time_point nextTry_{};
@@ -344,14 +314,6 @@ class Worker {
       {
         std::unique_lock lock(shared_->mutex);
         const auto asked = [&] { return shared_->quit || shared_->asked; };
-        // A device that came late is opened again with a longer period
-        // when no sound plays, so that no sound breaks off for it.
-        while (device_.Late() && !shared_->wake.wait_for(lock, kQuietBeforeGrowing, asked)) {
-          if (device_.Playing()) continue;
-          lock.unlock();
-          device_.Grow();
-          lock.lock();
-        }
         if (!asked() && !shared_->wake.wait_for(lock, kIdleClose, asked)) {
           lock.unlock();
           device_.Rest();

@@ -34,12 +34,13 @@ QStringList SoundFolders(const QStringList& dataDirs) { return QStringList{QDir:
 
 // The mixer names the stream through SDL; the icon real SDL 2 leaves to
 // PulseAudio's and PipeWire's own variables, and the mixer hands SDL 3. A
-// player's own setting wins. PulseAudio is asked to hold 12 ms: one period
-// (5.8 ms, what SDL asks for) left a step late by a whole server wake-up
-// now and then, 12 ms is heard within 20 ms, and a machine that still
-// leaves the server empty makes the mixer's period grow (see mixer.cpp).
+// player's own setting wins. PulseAudio is asked to hold 60 ms, which a
+// callback made late by a busy machine does not run dry. 12 ms was heard
+// sooner but needed a period that grew after a late callback, and with a
+// grown period SDL 2.26 went unasked for sound for seconds while another
+// program recorded the sink with a large buffer: whole steps went unheard.
 void PrepareSoundEnvironment() {
-  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "12");
+  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "60");
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
   // The same icon for SDL 2's PipeWire driver, which names no icon itself.
