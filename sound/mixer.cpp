@@ -4,8 +4,8 @@
 // and kept for the session.
 //
 // A step is heard one period and the server's buffer after its key: 256
-// samples (5.8 ms) a period, and 60 ms in the server (see
-// PrepareSoundEnvironment). So short a period holds only with a
+// samples (5.8 ms) a period, and 12 ms in the server where the threads
+// below can run real-time, 60 ms where not (see PrepareSoundEnvironment). So short a period holds only with a
 // callback that runs as soon as it is due, so its thread is made
 // real-time, as a sound server's own threads are (see
 // RaiseSoundThreads); where that is not granted, the server's buffer
@@ -15,6 +15,7 @@
 #include <SDL2/SDL.h>
 #include <alsa/asoundlib.h>
 #include <sched.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -92,6 +93,11 @@ constexpr auto kSilentCallback = std::chrono::milliseconds(800);
 // the stream's name and icon; PipeWire's own where only it runs; ALSA last.
 // A player's SDL_AUDIODRIVER wins.
 constexpr const char* kDrivers = "pulseaudio,pipewire,alsa";
+
+bool PlayerSetsPriorities() {
+  return std::getenv("SDL_THREAD_PRIORITY_POLICY") != nullptr ||
+         std::getenv(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL) != nullptr;
+}
 
 // SDL's audio subsystem is one per process: a mixer left stuck in a server
 // keeps it until the server wakes, and a newer mixer waits for that here.
@@ -174,9 +180,7 @@ class Device {
   // priorities are left to SDL.
   void RaiseSoundThreads() {
     const pid_t callback = callbackThread_.exchange(0);
-    if (callback == 0 || std::getenv("SDL_THREAD_PRIORITY_POLICY") != nullptr ||
-        std::getenv(SDL_HINT_THREAD_FORCE_REALTIME_TIME_CRITICAL) != nullptr)
-      return;
+    if (callback == 0 || PlayerSetsPriorities()) return;
     Raise(callback);
     std::error_code error;
     for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", error)) {
@@ -385,6 +389,14 @@ class Worker {
 };
 
 }  // namespace
+
+bool SoundThreadsCanRunRealTime() {
+  if (PlayerSetsPriorities()) return false;
+  rlimit limit{};
+  if (geteuid() == 0 || (getrlimit(RLIMIT_RTPRIO, &limit) == 0 && limit.rlim_cur >= kRealtimePriority)) return true;
+  std::error_code error;
+  return std::filesystem::exists("/usr/share/dbus-1/system-services/org.freedesktop.RealtimeKit1.service", error);
+}
 
 Mixer::Mixer(Loader loader) : shared_(std::make_shared<Shared>()) {
   shared_->loader = std::move(loader);

@@ -16,6 +16,12 @@
 
 namespace zupi {
 
+// Whether the mixer may make the threads a sound passes through real-time
+// here: with the right to do so itself (root's, or an rtprio limit), or
+// with rtkit on the system bus to ask, as on a desktop; not when the player
+// set SDL's own thread priorities.
+bool SoundThreadsCanRunRealTime();
+
 class Mixer {
  public:
   // Finds and reads the named sound; runs on the mixer's thread, so it must

@@ -34,13 +34,12 @@ QStringList SoundFolders(const QStringList& dataDirs) { return QStringList{QDir:
 
 // The mixer names the stream through SDL; the icon real SDL 2 leaves to
 // PulseAudio's and PipeWire's own variables, and the mixer hands SDL 3. A
-// player's own setting wins. PulseAudio is asked to hold 60 ms, which a
-// callback made late by a busy machine does not run dry. 12 ms was heard
-// sooner but needed a period that grew after a late callback, and with a
-// grown period SDL 2.26 went unasked for sound for seconds while another
-// program recorded the sink with a large buffer: whole steps went unheard.
+// player's own setting wins. PulseAudio is asked to hold 12 ms where the
+// mixer's threads can run real-time, and 60 ms where they cannot, which a
+// callback made late by a busy machine does not run dry.
 void PrepareSoundEnvironment() {
-  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC")) qputenv("PULSE_LATENCY_MSEC", "60");
+  if (!qEnvironmentVariableIsSet("PULSE_LATENCY_MSEC"))
+    qputenv("PULSE_LATENCY_MSEC", SoundThreadsCanRunRealTime() ? "12" : "60");
   if (!qEnvironmentVariableIsSet("PULSE_PROP_application.icon_name"))
     qputenv("PULSE_PROP_application.icon_name", "grotzel");
   // The same icon for SDL 2's PipeWire driver, which names no icon itself.

@@ -193,19 +193,32 @@ class SoundTest : public QObject {
     QCOMPARE(opens, 1);
   }
 
-  // The icon the sound server shows is set in the environment before any
-  // thread starts (PrepareSoundEnvironment, from main); the player itself,
-  // made once the toolkit's threads run, must not write the environment.
+  // The icon and the buffer the sound server keeps are set in the
+  // environment before any thread starts (PrepareSoundEnvironment, from
+  // main); the player itself, made once the toolkit's threads run, must not
+  // write the environment. The buffer is small only where the sound threads
+  // can run real-time, as root can; a player's own settings win.
   void thePlayerLeavesTheEnvironmentAlone() {
     const char* icon = "PULSE_PROP_application.icon_name";
+    const char* buffer = "PULSE_LATENCY_MSEC";
     qunsetenv(icon);
+    qunsetenv(buffer);
     { WavePlayer player({kDataDir}); }
     QVERIFY(!qEnvironmentVariableIsSet(icon));
+    QVERIFY(!qEnvironmentVariableIsSet(buffer));
     PrepareSoundEnvironment();
     QCOMPARE(qgetenv(icon), QByteArray("grotzel"));
+    if (geteuid() == 0) QCOMPARE(qgetenv(buffer), QByteArray("12"));
     qputenv(icon, "a-players-own");
+    qputenv(buffer, "30");
     PrepareSoundEnvironment();
     QCOMPARE(qgetenv(icon), QByteArray("a-players-own"));
+    QCOMPARE(qgetenv(buffer), QByteArray("30"));
+    qunsetenv(buffer);
+    qputenv("SDL_THREAD_PRIORITY_POLICY", "other");  // SDL's to set, so not known to be real-time
+    PrepareSoundEnvironment();
+    qunsetenv("SDL_THREAD_PRIORITY_POLICY");
+    QCOMPARE(qgetenv(buffer), QByteArray("60"));
   }
 
  private:
