@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
   }
 
   std::printf("Grotzel benchmarks (%s build, %s platform)%s.\n\n", GROTZEL_BUILD_TYPE,
-              qPrintable(QApplication::platformName()), chosen.empty() ? "; about half a minute" : "");
+              qPrintable(QApplication::platformName()), chosen.empty() ? "; a few minutes" : "");
   std::fflush(stdout);
   std::vector<bench::Row> rows;
   for (const Measure& measure : measures) {
