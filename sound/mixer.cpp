@@ -5,11 +5,11 @@
 //
 // A step is heard one period and the server's buffer after its key: 256
 // samples (5.8 ms) a period, and 12 ms in the server where the threads
-// below can run real-time, 60 ms where not (see PrepareSoundEnvironment). So short a period holds only with a
-// callback that runs as soon as it is due, so its thread is made
-// real-time, as a sound server's own threads are (see
-// RaiseSoundThreads); where that is not granted, the server's buffer
-// covers a late one.
+// below can run real-time, 60 ms where not (see PrepareSoundEnvironment).
+// So short a period holds only with a callback that runs as soon as it is
+// due, so its thread is made real-time, as a sound server's own threads
+// are (see RaiseSoundThreads); where that is not granted, the server's
+// buffer covers a late one.
 #include "sound/mixer.h"
 
 #include <SDL2/SDL.h>
@@ -25,6 +25,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -59,8 +60,9 @@ struct Mixer::Shared {
   std::atomic<std::uint64_t> order{0};
   std::array<std::atomic<const Pcm*>, kMaxSounds + 1> sounds{};
 
-  // Call with `mutex` held.
-  void Order(int number) { order.store(++serial << 16 | static_cast<std::uint64_t>(number)); }
+  // Call with `mutex` held: a new order, or the one numbered `given`.
+  void Order(int number) { Order(++serial, number); }
+  void Order(std::uint64_t given, int number) { order.store(given << 16 | static_cast<std::uint64_t>(number)); }
 };
 
 namespace {
@@ -360,32 +362,28 @@ class Worker {
     const int number = Number(name);
     std::lock_guard lock(shared_->mutex);
     if (number != 0) shared_->numbers.emplace(name, number);
-    if (shared_->serial == serial) shared_->order.store(serial << 16 | static_cast<std::uint64_t>(number));
+    if (shared_->serial == serial) shared_->Order(serial, number);
   }
 
   // The number of the converted sound of that name; 0 if there is none to
   // play.
   int Number(const std::string& name) {
-    if (auto it = sounds_.find(name); it != sounds_.end()) return it->second.number;
+    {
+      std::lock_guard lock(shared_->mutex);
+      if (auto it = shared_->numbers.find(name); it != shared_->numbers.end()) return it->second;
+    }
     if (sounds_.size() == Mixer::Shared::kMaxSounds) return 0;
     const std::optional<Wave> wave = shared_->loader(name);
     if (!wave) return 0;
     Pcm pcm = ToDeviceFormat(*wave);
     if (pcm.empty()) return 0;
-    const int number = static_cast<int>(sounds_.size()) + 1;
-    const Pcm& kept = sounds_.emplace(name, Sound{number, std::move(pcm)}).first->second.pcm;
-    shared_->sounds[static_cast<std::size_t>(number)].store(&kept);
-    return number;
+    shared_->sounds[sounds_.size() + 1].store(&sounds_.emplace_back(std::move(pcm)));
+    return static_cast<int>(sounds_.size());
   }
 
-  struct Sound {
-    int number;
-    Pcm pcm;
-  };
-
   std::shared_ptr<Mixer::Shared> shared_;
-  std::map<std::string, Sound> sounds_;
-  Device device_;  // last: closed before the sounds it may be playing go
+  std::deque<Pcm> sounds_;  // by number, from 1; a deque, so none moves
+  Device device_;           // last: closed before the sounds it may be playing go
 };
 
 }  // namespace
