@@ -1,17 +1,13 @@
-// The real program on an X server of its own, as a player meets it: on a
-// bare server, and on another under a real window manager (openbox, from
-// on-private-x --window-manager). The title opens with its outer frame
-// centred and stays there; its start button shows only after the pause;
-// Alt+S starts a game, whose frame stands centred (without a manager to
-// give it the focus, the game must take it itself); and a close ends the
-// process with status 0: a close request to the game window on the bare
-// server, a close through the manager under it. The captions are the
-// desktop test's, Escape back to the title the Wayland test's. Every wait is
-// bounded and names what it waited for.
+// The real program on an X server of its own, bare and under openbox: the
+// title's frame opens centred and stays, its button shows after the pause,
+// Alt+S starts a game whose frame stands centred (on a bare server the game
+// takes the focus itself), and a close ends the process with status 0; so
+// too with a sound server that stops answering.
 #include <QtTest>
 
 #include "tests/e2e/game_process.h"
 #include "tests/e2e/x11_probe.h"
+#include "tests/support/sound_sandbox.h"
 #include "tests/support/window_facts.h"
 
 using e2e::Game;
@@ -23,13 +19,6 @@ using zupi::test::kStartButtonPixel;
 using zupi::test::kTitleSize;
 
 namespace {
-
-// The game's window of that size: mapped (bare server) or managed.
-std::optional<TopWindow> Window(const X11Probe& x, QSize size, bool managed) {
-  for (const TopWindow& w : managed ? x.managedWindows() : x.mappedWindows())
-    if (w.geometry.size() == size) return w;
-  return std::nullopt;
-}
 
 // The outer frame: the client area with the frame the manager drew.
 QRect FrameOf(const X11Probe& x, const TopWindow& w) { return w.geometry.marginsAdded(x.frameExtents(w.id)); }
@@ -61,7 +50,7 @@ class EndToEndTest : public QObject {
     Game game;
     QVERIFY2(game.process.waitForStarted(), "the game starts");
     // The first sight of the title is already its place: no jump later.
-    auto title = WaitFor([&] { return Window(x, kTitleSize, managed); });
+    auto title = WaitFor([&] { return x.windowOfSize(kTitleSize, managed); });
     QVERIFY2(title, "the title window opens within 10 s");
     const QRect firstFrame = FrameOf(x, *title);
     QVERIFY2(Centred(x, *title), "the title's frame stands centred");
@@ -71,20 +60,51 @@ class EndToEndTest : public QObject {
     // After the one-second pause, so never sooner than a second after the
     // launch, however slow the machine: load only makes it later.
     QVERIFY2(game.sinceLaunch.elapsed() >= 1000, "the start button shows only after the one-second pause");
-    auto later = Window(x, kTitleSize, managed);
+    auto later = x.windowOfSize(kTitleSize, managed);
     QVERIFY2(later && FrameOf(x, *later) == firstFrame, "the title stays where it first showed");
 
     x.key("s", true);
     // The game window is centred right after it shows; a manager takes a
     // moment to carry out the move.
     auto board = WaitFor([&] {
-      auto w = Window(x, kGameSize, managed);
+      auto w = x.windowOfSize(kGameSize, managed);
       return w && Centred(x, *w) ? w : std::nullopt;
     });
     QVERIFY2(board, "Alt+S starts a game whose frame stands centred within 10 s");
-    QVERIFY2(WaitFor([&] { return !Window(x, kTitleSize, managed); }), "the title is gone");
+    QVERIFY2(WaitFor([&] { return !x.windowOfSize(kTitleSize, managed); }), "the title is gone");
     managed ? x.closeThroughManager(board->id) : x.requestClose(board->id);
     QVERIFY2(game.EndsWithin(5000), "the close ends the program with status 0 within 5 s");
+  }
+
+  // A sound server stopped (SIGSTOP) before the program starts or during a
+  // game: a wait on it once held up the title for half a minute.
+  void theGamePlaysAndClosesWithAStuckServer_data() {
+    QTest::addColumn<bool>("stuckBeforeStart");
+    QTest::newRow("stuck before the program starts") << true;
+    QTest::newRow("stuck during a game") << false;
+  }
+  void theGamePlaysAndClosesWithAStuckServer() {
+    QFETCH(bool, stuckBeforeStart);
+    X11Probe x;
+    zupi::test::PrivatePulse pulse;
+    // Before Pause: with no server its process id is 0, and SIGSTOP to 0 stops this test.
+    QVERIFY2(pulse.Pactl({"info"}).contains("grotzel_null"),
+             "needs its sound server (scripts/install-deps installs it)");
+    if (stuckBeforeStart) pulse.Pause();
+    Game game;
+    QVERIFY(game.process.waitForStarted());
+    QVERIFY2(WaitFor([&] { return x.windowOfSize(kTitleSize); }, 8000), "the title window opens");
+    // The start button comes after the title's sound: Alt+S works once it has.
+    std::optional<TopWindow> board;
+    for (int i = 0; i < 40 && !board; ++i) {
+      x.key("s", true);
+      board = WaitFor([&] { return x.windowOfSize(kGameSize); }, 250);
+    }
+    QVERIFY2(board, "the start button appeared and started a game");
+    if (!stuckBeforeStart) pulse.Pause();
+    for (int i = 0; i < 30; ++i) x.key(i % 2 ? "Down" : "Right");
+    x.requestClose(board->id);
+    QVERIFY2(game.EndsWithin(5000), "a close request ends the program at once with status 0");
   }
 };
 

@@ -9,10 +9,10 @@
 namespace e2e {
 namespace {
 
-// A property as stored, if it has the format asked for (and the type, unless
-// any will do): 8-bit as bytes, 32-bit as longs, Xlib's way.
+// A property as stored, if it has the type asked for (unless any will do)
+// and T's format: 8-bit as chars, 32-bit as longs, Xlib's way.
 template <typename T>
-std::vector<T> Property(Display* d, Window w, const char* name, Atom type, int wanted) {
+std::vector<T> Property(Display* d, Window w, const char* name, Atom type) {
   Atom actual;
   int format;
   unsigned long count, after;
@@ -21,7 +21,7 @@ std::vector<T> Property(Display* d, Window w, const char* name, Atom type, int w
   if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 4096, False, type, &actual, &format, &count, &after,
                          &data) == Success &&
       data != nullptr) {
-    if (format == wanted && (type == AnyPropertyType || actual == type))
+    if (format == (sizeof(T) == 1 ? 8 : 32) && (type == AnyPropertyType || actual == type))
       items.assign(reinterpret_cast<T*>(data), reinterpret_cast<T*>(data) + count);
     XFree(data);
   }
@@ -29,12 +29,8 @@ std::vector<T> Property(Display* d, Window w, const char* name, Atom type, int w
 }
 
 QByteArray TextProperty(Display* d, Window w, const char* name) {
-  const auto bytes = Property<char>(d, w, name, AnyPropertyType, 8);
+  const auto bytes = Property<char>(d, w, name, AnyPropertyType);
   return QByteArray(bytes.data(), qsizetype(bytes.size()));
-}
-
-std::vector<unsigned long> Items(Display* d, Window w, const char* name, Atom type) {
-  return Property<unsigned long>(d, w, name, type, 32);
 }
 
 // A client message about `about`, sent to it or, through the root, to the
@@ -80,9 +76,8 @@ void Collect(Display* d, Window w, int depth, std::vector<TopWindow>& out) {
   if (children) XFree(children);
 }
 
-// Windows come and go while the probe looks at them (the title closes as
-// the game opens): a request about one that is gone just fails, instead of
-// Xlib's default of ending the test on the spot.
+// Windows come and go while the probe looks at them: a request about one
+// that is gone just fails, instead of ending the test on the spot.
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
@@ -130,9 +125,15 @@ void X11Probe::key(const char* keysym, bool alt) const {
 std::vector<TopWindow> X11Probe::managedWindows() const {
   std::vector<TopWindow> out;
   XSync(display_, False);
-  for (unsigned long id : Items(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST", XA_WINDOW))
+  for (unsigned long id : Property<unsigned long>(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST", XA_WINDOW))
     out.push_back({id, WindowTitle(display_, id), RootGeometry(display_, id)});
   return out;
+}
+
+std::optional<TopWindow> X11Probe::windowOfSize(QSize size, bool managed) const {
+  for (const TopWindow& w : managed ? managedWindows() : mappedWindows())
+    if (w.geometry.size() == size) return w;
+  return std::nullopt;
 }
 
 QByteArray X11Probe::textProperty(unsigned long window, const char* name) const {
@@ -153,7 +154,7 @@ QString X11Probe::captionText(unsigned long window, const char* name) const {
 }
 
 QMargins X11Probe::frameExtents(unsigned long window) const {
-  const auto e = Items(display_, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+  const auto e = Property<unsigned long>(display_, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
   if (e.size() != 4) return QMargins();
   return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));  // stored left, right, top, bottom
 }

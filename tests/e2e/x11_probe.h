@@ -1,8 +1,7 @@
-// A few lines of Xlib for the end-to-end tests: find the game's top-level
-// windows (on a bare server by walking the tree, under a window manager
-// through its client list), read their captions, place, frame and pixels,
-// and ask one to close the way a window manager does (WM_DELETE_WINDOW,
-// which Debian 12's xdotool cannot send) or through the manager itself.
+// A few lines of Xlib for the end-to-end tests: find the game's windows,
+// read their captions, place, frame and pixels, press keys, and ask a window
+// to close as a window manager does (WM_DELETE_WINDOW, which Debian 12's
+// xdotool cannot send) or through the manager.
 #pragma once
 
 #include <QByteArray>
@@ -10,6 +9,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 typedef struct _XDisplay Display;
@@ -33,23 +33,22 @@ class X11Probe {
   QRect screen() const;
   // Mapped top-level windows (including ones a level below a WM frame).
   std::vector<TopWindow> mappedWindows() const;
-  // The windows a window manager says it manages (_NET_CLIENT_LIST), with
-  // their client areas in root coordinates.
+  // The windows a window manager says it manages (_NET_CLIENT_LIST).
   std::vector<TopWindow> managedWindows() const;
-  // A caption property as stored: its bytes.
+  // The mapped (or managed) window with a client area of that size.
+  std::optional<TopWindow> windowOfSize(QSize size, bool managed = false) const;
+  // A caption property as stored, and as text decoded as its type says.
   QByteArray textProperty(unsigned long window, const char* name) const;
-  // The same as text, decoded from whatever encoding its type names.
   QString captionText(unsigned long window, const char* name) const;
   // The frame the manager drew around a window (_NET_FRAME_EXTENTS).
   QMargins frameExtents(unsigned long window) const;
   // The colour of a pixel of a window, in window coordinates.
   QColor pixel(unsigned long window, int x, int y) const;
-  // Sends WM_PROTOCOLS / WM_DELETE_WINDOW, as a window manager's close box does.
+  // WM_DELETE_WINDOW, as a window manager's close box sends it.
   void requestClose(unsigned long window) const;
-  // Asks the window manager to close a window (_NET_CLOSE_WINDOW), as a
-  // task bar or pager does.
+  // _NET_CLOSE_WINDOW, as a task bar or pager asks the manager.
   void closeThroughManager(unsigned long window) const;
-  // Presses and releases a key (an X keysym name such as "Escape"), with Alt if asked.
+  // Presses and releases a key by its X keysym name, with Alt if asked.
   void key(const char* keysym, bool alt = false) const;
 
  private:
