@@ -1,8 +1,6 @@
-// Where the game looks for its sounds: worked out from the program's own
-// folder, so an installed game finds the share folder its install rules
-// fill, and a program run from the build tree finds the sounds the build
-// made beside it, with no path of either machine built in. And the sounds'
-// names, as the manual page gives them to players.
+// Where the game looks for its sounds, worked out from the program's own
+// folder with no machine's path built in, and the sounds' names, as the
+// manual page gives them to players.
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -35,14 +33,12 @@ class TestDataDirs : public QObject {
     QCOMPARE(zupi::DataDirsBeside(programDir), dirs);
   }
 
-  // The build writes the sounds into one folder and the program into
-  // another; the program's own lookup must reach the sounds.
+  // The build writes the sounds (test_sound reads them) into one folder and
+  // the program into another; the program's own lookup must reach them.
   void builtProgramFindsTheBuiltSounds() {
     const QString programDir = QFileInfo(QStringLiteral(GROTZEL_PROGRAM)).absolutePath();
     const QString sounds = QDir::cleanPath(QStringLiteral(GROTZEL_BUILD_DATA_DIR));
     QVERIFY2(zupi::DataDirsBeside(programDir).contains(sounds), qPrintable(sounds));
-    for (const std::string_view sound : zupi::kAllSounds)
-      QVERIFY2(QFileInfo::exists(sounds + '/' + QString::fromUtf8(sound)), sound.data());
   }
 
   // The sounds' names are the player's too: the manual page gives them, for

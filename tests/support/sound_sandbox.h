@@ -1,14 +1,9 @@
-// For tests of the real sound player. KeepAwayFromSoundServers and
-// ScratchDirectory keep a run silent and give each case an empty current
-// directory; PrivatePulse starts a sound server of the test's own (PulseAudio,
-// or PipeWire with its Pulse server when GROTZEL_TEST_SOUND_SERVER is
-// "pipewire"), whose only sink is a null sink, and MonitorRecorder listens
-// to that sink and counts the sounds that reach it, so a test hears what a
-// player would. As on a desktop, the servers run their sound threads at
-// real-time priority (PulseAudio's and PipeWire's own settings, granted
-// directly to root as on CI, else through rtkit), and so does the recorder
-// where allowed, so that a test under load (CpuLoad) checks the game and
-// not the sandbox.
+// For tests of the real sound player: a silent run in an empty directory,
+// or a sound server of the test's own (PulseAudio, or PipeWire when
+// GROTZEL_TEST_SOUND_SERVER is "pipewire") whose null sink a recorder
+// listens to, so a test hears what a player would. As on a desktop, the
+// servers' sound threads (and the recorder, where allowed) run real-time,
+// so that a test under load (CpuLoad) checks the game, not the sandbox.
 #pragma once
 
 #include <QCoreApplication>
@@ -47,9 +42,6 @@ class ScratchDirectory {
  public:
   ScratchDirectory() { QDir::setCurrent(dir_.path()); }
   ~ScratchDirectory() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-  bool isCurrent() const { return QDir::current() == QDir(dir_.path()); }
 
  private:
   QTemporaryDir dir_;
@@ -60,11 +52,9 @@ inline double SteadyNow() {
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-// The PipeWire desktop's three services on a D-Bus session of their own,
-// each ended when the shell is; a killed server's sockets go first, so that
-// the wait is for the new ones. The null sink is declared in the server's
-// own configuration, so that a restarted server has it again; the session
-// manager makes it the default.
+// PipeWire's three services on a D-Bus session of their own; a killed
+// server's sockets go first, so that the wait is for the new ones. The null
+// sink is in the server's configuration, so that a restart keeps it.
 constexpr char kPipeWire[] =
     "cd $XDG_RUNTIME_DIR; rm -f pipewire-0 bus; k='setpriv --pdeathsig KILL';"
     "export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus;"
@@ -75,24 +65,14 @@ constexpr char kPipeWireNullSink[] =
     " node.name = grotzel_null node.description = \"Grotzel null sink\""
     " media.class = Audio/Sink audio.position = [ FL FR ] } } ]\n";
 
-// A sound server in a scratch folder, with a null sink as its default
-// sink, in a process group of its own. PULSE_SERVER points at it while it
-// lives (and at nothing after), so this process, pactl, parec and any
-// child program use it; SDL is kept to its PulseAudio driver, so a
-// desktop's PipeWire is not used instead, unless the test then chooses
-// SDL's PipeWire driver, which PIPEWIRE_RUNTIME_DIR points here.
+// A sound server in a scratch folder with a null sink as its default, in a
+// process group of its own. PULSE_SERVER (and PIPEWIRE_RUNTIME_DIR, for
+// SDL's PipeWire driver) point at it while it lives, so this process and
+// its children use it; SDL is kept to its Pulse driver unless a test says.
 class PrivatePulse {
  public:
-  PrivatePulse() {
-    qputenv("SDL_AUDIODRIVER", "pulseaudio");
-    Start();
-  }
-  ~PrivatePulse() {
-    Kill();
-    qputenv("PULSE_SERVER", "unix:/nonexistent/grotzel-test-pulse");
-  }
-  PrivatePulse(const PrivatePulse&) = delete;
-  PrivatePulse& operator=(const PrivatePulse&) = delete;
+  PrivatePulse() { qputenv("SDL_AUDIODRIVER", "pulseaudio"), Start(); }
+  ~PrivatePulse() { Kill(), KeepAwayFromSoundServers(); }
 
   // True once the server answers.
   bool Start() {
@@ -146,11 +126,7 @@ class PrivatePulse {
   static QString Pactl(const QStringList& args) {
     QProcess pactl;
     pactl.start("pactl", args);
-    if (!pactl.waitForFinished(3000)) {
-      pactl.kill();
-      pactl.waitForFinished();
-      return {};
-    }
+    if (!pactl.waitForFinished(3000)) pactl.kill(), pactl.waitForFinished();
     return QString::fromLocal8Bit(pactl.readAllStandardOutput());
   }
 
@@ -210,7 +186,7 @@ class MonitorRecorder {
     pipe_ = ::fdopen(fds[0], "r");
     reader_ = std::thread([this] { Read(); });
     pthread_setschedparam(reader_.native_handle(), SCHED_FIFO, &priority);  // the same, for the stamps
-    WaitUntilRecording();                                                   // parec takes a moment to deliver
+    for (int i = 0; i < 1000 && Length() == 0; ++i) QThread::msleep(10);    // parec takes a moment to deliver
   }
   ~MonitorRecorder() {
     if (pid_ == 0) return;
@@ -219,8 +195,6 @@ class MonitorRecorder {
     reader_.join();
     std::fclose(pipe_);
   }
-  MonitorRecorder(const MonitorRecorder&) = delete;
-  MonitorRecorder& operator=(const MonitorRecorder&) = delete;
 
   // Arrival times of the sounds heard from `from` on.
   std::vector<double> Onsets(double from = 0, int loud = 2800, int quiet = 1500) const {
@@ -241,11 +215,6 @@ class MonitorRecorder {
     for (const Block& b : peaks_)
       if (b.time >= from && b.time < to) peak = std::max(peak, b.peak);
     return peak;
-  }
-  // Waits up to 10 s for parec to deliver its first samples; false if not.
-  bool WaitUntilRecording() const {
-    for (int i = 0; i < 1000 && Length() == 0; ++i) QThread::msleep(10);
-    return Length() > 0;
   }
   // Milliseconds recorded so far: the recorder runs while this grows.
   std::size_t Length() const {
@@ -312,8 +281,6 @@ class CpuLoad {
     stress_.terminate();
     if (!stress_.waitForFinished(3000)) stress_.kill(), stress_.waitForFinished();
   }
-  CpuLoad(const CpuLoad&) = delete;
-  CpuLoad& operator=(const CpuLoad&) = delete;
   bool running() const { return running_; }
 
  private:
