@@ -1,16 +1,12 @@
-// The game's flow without a display, as a player notices it: what shows and
-// what goes, the sounds heard and what a screen reader is told, each at the
-// time it is noticed (the scripted run paints at every handling of events
-// and counts 100 ms a wait pass). One game's stages from the first key to
-// the window's end, the title's and the certificate's reveals, the
+// The game's flow without a display, as a player notices it, each line at
+// its time: a game's stages, the title's and the certificate's reveals, the
 // certificate after level 10 and not 9, and the close rule in every phase.
-// Keys between stages are the soak's to check, on every key of many games.
+// Keys between stages are the soak's to check.
 #include <QtTest>
 
 #include "cave/make_cave.h"
 #include "game/play_game.h"
 #include "game/program_cycle.h"
-#include "game/sounds.h"
 #include "tests/support/auto_player.h"
 #include "tests/support/scripted_run.h"
 
@@ -32,17 +28,13 @@ char* QTest::toString(const Lines& lines) {
 
 namespace {
 
-// The line of `sound` heard at `time`.
-std::string Heard(const std::string& time, std::string_view sound) { return time + " hears " + std::string(sound); }
-
 // The lines noticed from `first` on.
 Lines From(const Lines& noticed, const std::string& first) {
   return Lines(std::find(noticed.begin(), noticed.end(), first), noticed.end());
 }
 
-// A player for whole cycles: starts each game, walks each stage to its
-// goal until `lastLevel`, presses Escape there, and confirms certificates;
-// the title after `games` games is closed.
+// A player for whole cycles: each game to `lastLevel`, Escape there, and
+// the title after `games` games closed.
 void PlayCycles(ScriptedRun& run, Integer lastLevel, int games) {
   run.whenIdle = [&run, lastLevel, games] {
     if (run.certificate.loaded) {
@@ -63,9 +55,7 @@ class FlowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Escape in 1-A: the window comes centred with the whole stage at once,
-  // Escape is answered with a step, and "GAME OVER" blinks three times,
-  // half a second on and half off, before the window goes.
+  // Escape in 1-A: the whole stage at once, then GAME OVER blinks.
   void escapeInTheFirstStageBlinksGameOverAndUnloads() {
     ScriptedRun run;
     run.At(3, [&] { run.Press(kKeyEscape); });
@@ -73,17 +63,15 @@ class FlowTest : public QObject {
     QCOMPARE(run.noticed,
              (Lines{"0.0 shows game window, centred", "0.0 shows 洞窟 1-A 初級マップです。", "0.0 shows the cave lit",
                     "0.0 shows Zupi looks normal", "0.0 shows Zupi at 0,5", "0.0 shows lamps green green green",
-                    "0.0 told 洞窟 1-A", "0.3 shows GAME OVER", Heard("0.3", kZupiwlkWav),
-                    "0.3 told step at 0,5, life 3", "0.3 told game over", "0.8 hides GAME OVER", "1.3 shows GAME OVER",
-                    "1.8 hides GAME OVER", "2.3 shows GAME OVER", "2.8 hides GAME OVER", "3.3 hides game window"}));
+                    "0.0 told 洞窟 1-A", "0.3 shows GAME OVER", "0.3 hears zupiwlk.wav", "0.3 told step at 0,5, life 3",
+                    "0.3 told game over", "0.8 hides GAME OVER", "1.3 shows GAME OVER", "1.8 hides GAME OVER",
+                    "2.3 shows GAME OVER", "2.8 hides GAME OVER", "3.3 hides game window"}));
     QCOMPARE(Level, Integer{1});
     QCOMPARE(StageResult, kStageEscaped);
   }
 
-  // A goal: Zupi winks to the chime; a second later she looks startled as
-  // she is whisked back to the start; a second after that the dark stage on
-  // the same cave, only its goal showing and all lamps green again, whose
-  // half-second pause already takes keys. Three bumps there end the game.
+  // A goal leads to the dark stage on the same cave, whose half-second
+  // pause already takes keys; three bumps there end the game.
   void goalLeadsToTheDarkStageOnTheSameCave() {
     ScriptedRun run;
     std::array<Integer, kCaveColumns * kCaveRows> litCave{};
@@ -99,17 +87,17 @@ class FlowTest : public QObject {
     // Laid out by hand, a moment or two a line.
     // clang-format off
     QCOMPARE(From(run.noticed, "0.0 shows Zupi winks"),
-             (Lines{"0.0 shows Zupi winks", "0.0 shows Zupi at 19,4", Heard("0.0", kPororinWav),
+             (Lines{"0.0 shows Zupi winks", "0.0 shows Zupi at 19,4", "0.0 hears pororin.wav",
                     "0.0 told goal at 19,4, life 2",
-                    "1.0 shows Zupi looks startled", "1.0 shows Zupi at 0,5", Heard("1.0", kNiroropWav),
+                    "1.0 shows Zupi looks startled", "1.0 shows Zupi at 0,5", "1.0 hears nirorop.wav",
                     "2.0 shows 洞窟 1-B 1-Aと同じマップです。 暗いから壁にぶつからないように気をつけて!",
                     "2.0 shows only the goal", "2.0 shows Zupi looks normal", "2.0 shows lamps green green green",
                     "2.0 told 洞窟 1-B",
-                    "2.2 shows Zupi at 1,5", Heard("2.2", kZupiwlkWav), "2.2 told step at 1,5, life 3",
-                    "2.5 shows Zupi looks hurt", "2.5 shows lamps red green green", Heard("2.5", kDongWav),
-                    "2.5 told bump at 1,5, life 2", "2.5 shows lamps red red green", Heard("2.5", kDongWav),
+                    "2.2 shows Zupi at 1,5", "2.2 hears zupiwlk.wav", "2.2 told step at 1,5, life 3",
+                    "2.5 shows Zupi looks hurt", "2.5 shows lamps red green green", "2.5 hears dong.wav",
+                    "2.5 told bump at 1,5, life 2", "2.5 shows lamps red red green", "2.5 hears dong.wav",
                     "2.5 told bump at 1,5, life 1", "2.5 shows lamps red red red", "2.5 shows GAME OVER",
-                    Heard("2.5", kDongWav), "2.5 told bump at 1,5, life 0", "2.5 told game over",
+                    "2.5 hears dong.wav", "2.5 told bump at 1,5, life 0", "2.5 told game over",
                     "3.0 hides GAME OVER", "3.5 shows GAME OVER", "4.0 hides GAME OVER", "4.5 shows GAME OVER",
                     "5.0 hides GAME OVER", "5.5 hides game window"}));
     // clang-format on
@@ -118,8 +106,7 @@ class FlowTest : public QObject {
     QCOMPARE(StageResult, kStageCrashed);
   }
 
-  // Every goal leads on; the goal of 9-B brings level 10, whose cave is
-  // dug by the pro generator, exactly as MakeCave(4) digs it from the
+  // The goal of 9-B brings level 10, dug as MakeCave(4) digs it from the
   // same draws, under the pro message.
   void theGoalOf9BLeadsToAProCave() {
     ScriptedRun run(7);
@@ -143,37 +130,33 @@ class FlowTest : public QObject {
     QCOMPARE(replay.draws(), run.random.draws());
   }
 
-  // Zupi's picture first; a second later, to the "dong", the title, the
-  // copyright and the start button. A click before finds no button.
+  // A click before the start button shows finds no button.
   void titleRevealsItsButtonAfterTheSecond() {
     ScriptedRun run;
     run.At(5, [&] { run.ClickStart(); });
     run.At(12, [&] { run.ClickStart(); });
     QCOMPARE(run.Go(ShowTitle), std::string());
     QCOMPARE(run.noticed, (Lines{"0.0 shows title window, centred", "0.0 shows Zupi's picture", "1.0 shows title",
-                                 "1.0 shows copyright", "1.0 shows start button", Heard("1.0", kDongWav),
-                                 "1.2 hides title window", Heard("1.2", kNiroropWav)}));
+                                 "1.0 shows copyright", "1.0 shows start button", "1.0 hears dong.wav",
+                                 "1.2 hides title window", "1.2 hears nirorop.wav"}));
     QVERIFY(run.game.loaded && !run.game.shown);
   }
 
-  // The heading to the fanfare after 0.8 s, the title to the "dong" 0.8 s
-  // later with the text, its level in it, and the button, which a click
-  // before finds not there.
+  // The certificate's parts 0.8 s apart, with its level; a click before the
+  // button shows finds none.
   void certificateRevealsEightPassesApart() {
     ScriptedRun run;
     Level = 12;
     run.At(10, [&] { run.ClickOk(); });
     run.At(20, [&] { run.ClickOk(); });
     QCOMPARE(run.Go(ShowCertificate), std::string());
-    QCOMPARE(run.noticed, (Lines{"0.0 shows certificate window, centred", "0.8 shows heading",
-                                 Heard("0.8", kPororinWav), "1.6 shows title",
+    QCOMPARE(run.noticed, (Lines{"0.0 shows certificate window, centred", "0.8 shows heading", "0.8 hears pororin.wav",
+                                 "1.6 shows title",
                                  "1.6 shows あなたは12面までたどりついたので 洞窟プロに認定されました。おめでとう!",
-                                 "1.6 shows OK button", Heard("1.6", kDongWav), "2.0 hides certificate window"}));
+                                 "1.6 shows OK button", "1.6 hears dong.wav", "2.0 hides certificate window"}));
     QVERIFY(run.game.loaded);  // reloaded, hidden, for the next title
   }
 
-  // A game that ends on level 9 goes back to the title; one that ends on
-  // level 10 shows the certificate first, with that level.
   void certificateFollowsOnlyAGameThatEndedOnLevel10_data() {
     QTest::addColumn<int>("lastLevel");
     QTest::addColumn<int>("certificates");
@@ -191,9 +174,8 @@ class FlowTest : public QObject {
     QCOMPARE(static_cast<int>(run.Noticed("shows あなたは10面").size()), certificates);
   }
 
-  // A close by the user (or the system) ends the program in any phase:
-  // every window goes and the sound falls silent at once. The program's own
-  // unload does not.
+  // A close by the user (or the system) ends the program in any phase, the
+  // sound silenced at once; the program's own unload does not.
   void onlyACloseNotByTheProgramEndsIt_data() {
     QTest::addColumn<int>("pass");
     QTest::addColumn<int>("lastLevel");

@@ -1,9 +1,7 @@
-// What the desktop shows of the three windows: captions that read exactly
-// the window's title, nothing appended, in the toolkit and (on X11) in both
-// caption properties a window manager reads; and centring that puts the
-// window manager's frame, not the client area, in the middle of the screen.
-// Runs twice: on the offscreen platform and on a bare X server in the C
-// locale (centring under a real window manager is the end-to-end test's).
+// What the desktop shows of the three windows: bare captions, and centring
+// of the window manager's frame, not the client area. Runs on the offscreen
+// platform and on a bare X server in the C locale (a real window manager is
+// the end-to-end test's).
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -25,19 +23,8 @@ bool OnX11() { return QGuiApplication::platformName() == "xcb"; }
 
 #ifdef GROTZEL_X11
 
-// Both caption properties of the window's native window must hold exactly
-// `caption`: _NET_WM_NAME in UTF-8, WM_NAME in whatever encoding it names.
-void CheckCaptionProperties(QWidget* window, const QString& caption) {
-  const e2e::X11Probe x;
-  QVERIFY(x.connected());
-  QCOMPARE(x.textProperty(window->winId(), "_NET_WM_NAME"), caption.toUtf8());
-  QCOMPARE(x.captionText(window->winId(), "WM_NAME"), caption);
-}
-
-// A window manager as far as the root window's properties tell: it leaves a
-// check window that names itself and says it tells frame extents on
-// request; it then takes those requests (and any map request) and answers
-// none, counting them.
+// A window manager, as the root window's properties tell, that says it
+// tells frame extents on request, then counts the requests and answers none.
 class SilentManager {
  public:
   SilentManager() : d_(XOpenDisplay(nullptr)), root_(DefaultRootWindow(d_)) {
@@ -86,12 +73,10 @@ class DesktopTest : public QObject {
   }
   void cleanup() { run.forms.UnloadForm1(), run.forms.UnloadForm2(), run.forms.UnloadForm3(); }
 
-  // The captions are the windows' titles alone. On X11 the window manager
-  // shows _NET_WM_NAME (UTF-8), older ones WM_NAME; both must hold exactly
-  // the title, with no application name appended, in any locale. With a
-  // frame of known extents the frame's outer edge is centred, in twips and
-  // with the remainders dropped, and the client area lies inside it by the
-  // left and top extents, on an 800 x 800 screen.
+  // The captions are the titles alone, also in both properties an X11
+  // window manager reads, in any locale. With a frame of known extents the
+  // frame is centred on an 800 x 800 screen, in twips with the remainders
+  // dropped, and the client area lies inside it by the left and top extents.
   void captionAndCentring_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QString>("caption");
@@ -119,15 +104,15 @@ class DesktopTest : public QObject {
     if (!OnX11()) return;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    CheckCaptionProperties(window, caption);
+    const e2e::X11Probe x;
+    QCOMPARE(x.textProperty(window->winId(), "_NET_WM_NAME"), caption.toUtf8());
+    QCOMPARE(x.captionText(window->winId(), "WM_NAME"), caption);  // in whatever encoding it names
 #endif
   }
 
 #ifdef GROTZEL_X11
-  // Without a window manager there is no frame, and asking for one neither
-  // invents one nor shows the window. A manager that says it tells frame
-  // extents but never answers holds up the first game window for a moment,
-  // and no later one: the game does not ask it again.
+  // Without a window manager there is no frame, and asking neither invents
+  // one nor shows the window. A manager that never answers is asked once.
   void framesWithAndWithoutAManager() {
     if (!OnX11()) QSKIP("needs a bare X server");
     QWidget* window = run.Load(3);

@@ -1,16 +1,10 @@
-// grotzel_soak: plays many games in a row through the real program cycle on
-// the real windows, with real key events and timers.
-// An automatic player starts each game, walks every stage along the way to
-// its goal with a bump or a meaningless key now and then, ends the game on
-// a level it planned (by Escape or by three bumps), confirms certificates,
-// and after the last game closes the title as a user would. After every key
-// it checks what a player would see: one sound per key in a stage and none
-// between stages, the icon on the player's cell, one red lamp per bump.
-// Waits are cut to 1 ms passes and the sound goes to a counter. It fails on
-// any broken check; the first ends the run at once, as does a stage that
-// takes thousands of keys, or 20 s in which the player finds nothing to do
-// (a button that never shows, a wait that never ends). Memory over many
-// games is the benchmarks' to measure (`make bench`).
+// grotzel_soak: many games in a row through the real program cycle on the
+// real windows, with real key events and timers (waits cut to 1 ms). A
+// player walks each stage to its goal with a bump or a meaningless key now
+// and then, ends each game on a level it planned (by Escape or three bumps)
+// and confirms certificates; after every key it checks what a player would
+// see. A broken check ends the run, as do a stage of thousands of keys and
+// 20 s with nothing to do (a button that never shows, a wait without end).
 //
 //   grotzel_soak [--games N] [--seed S (1 unless given)]
 #include <QApplication>
@@ -26,7 +20,6 @@
 
 #include "game/program_cycle.h"
 #include "screens/fonts.h"
-#include "screens/twips.h"
 #include "tests/support/auto_player.h"
 #include "tests/support/driver.h"
 
@@ -137,8 +130,6 @@ class SoakPlayer {
     Expect(run_.speaker.plays == plays + (running ? 1 : 0), "one sound per key in a stage, none between");
     Expect(running || (PosX == x && PosY == y && HitCount == hits), "a key between stages does nothing");
     Expect(CaveMap(PosX, PosY) != 0, "the player stands on passage");
-    const QPoint icon(TwipsToPixels(kCellTwips * PosX), TwipsToPixels(kCellTwips * PosY));
-    Expect(!running || Control<QWidget>(form, "imgZupiIcon")->pos() == icon, "the icon stands on the player's cell");
     int red = 0;
     for (const char* lamp : {"SafeLight(0)", "SafeLight(1)", "SafeLight(2)"})
       red += Control<ShapeControl>(form, lamp)->fillColor() == QColor(255, 0, 0);

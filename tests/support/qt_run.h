@@ -1,9 +1,6 @@
-// The game flow on the real windows and Qt's event loop, for the tests and
-// tools that need them: wait passes cut short (their number unchanged), and
-// a close by the user that ends Main by throwing ProgramEnd once the
-// toolkit has returned from the handler, instead of ending the process.
-// The run is the host's event source and owns its windows; the sound goes
-// to the speaker given, or to the run's own, which remembers it.
+// The game flow on the real windows and Qt's event loop, with wait passes
+// cut short, and a close by the user that ends Main by throwing ProgramEnd
+// once the toolkit has returned from the handler, not by ending the process.
 #pragma once
 
 #include <QTimer>
@@ -22,8 +19,7 @@
 
 namespace zupi::test {
 
-// A speaker that counts the sounds it is asked to start, remembering the
-// last, and the stops; it keeps no more, however long the run.
+// Counts the sounds started, remembering the last, and the stops: no more.
 struct RecordingSpeaker : WaveOutput {
   void Play(std::string_view name) override { ++plays, last = name; }
   void StopAll() override { ++stops; }
@@ -58,8 +54,6 @@ class QtRun : public QtEventLoop {
  public:
   explicit QtRun(std::chrono::milliseconds pass = std::chrono::milliseconds(1), WaveOutput* sound = nullptr)
       : QtEventLoop(pass), sound_(sound != nullptr ? *sound : speaker), forms(*this, sound_, random) {}
-  QtRun(const QtRun&) = delete;
-  QtRun& operator=(const QtRun&) = delete;
 
   Host host() { return {forms, *this, sound_, random}; }
 

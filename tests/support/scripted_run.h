@@ -1,16 +1,11 @@
 // The game flow without a display: one object stands in for the event
-// loop, the three windows and the speaker, and with a seeded random
-// sequence makes the host the flow runs on. It counts wait passes (100 ms
-// each) instead of sleeping and delivers the keys and clicks a test plans at
-// the passes it plans them. It writes down what a player notices, when the
-// player would notice it: whenever the flow hands over to the event loop,
-// as the real windows paint only then, what shows that did not show so
-// before and what went, then the sounds started and what a screen reader
-// was told meanwhile, each line stamped with the time in seconds ("1.0 shows
-// start button", "1.0 hears dong.wav"). What the flow does and undoes
-// between two paints never shows, as on screen. A broken expectation, a wait
-// that nothing could end, or a run that goes on too long stops the run at
-// once by throwing; Go() catches it and says why.
+// loop, the three windows and the speaker. It counts wait passes (100 ms
+// each) instead of sleeping, delivers the keys and clicks a test plans, and
+// writes down what a player notices whenever the flow hands over to the
+// event loop, as real windows paint only then: what shows anew and what
+// went, the sounds, what a screen reader was told ("1.0 shows start
+// button", "1.0 hears dong.wav"). A broken expectation, a wait nothing could
+// end, or a run without end stops the run by throwing; Go() says why.
 #pragma once
 
 #include <algorithm>
@@ -93,7 +88,6 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   }
   void CloseByUser() { CloseRule(*this, *this, kUnloadByUser); }
 
-  // The lines noticed that contain `part`.
   std::vector<std::string> Noticed(const std::string& part) const {
     std::vector<std::string> lines;
     for (const std::string& line : noticed)
@@ -133,9 +127,8 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   void Play(std::string_view name) override { heard.emplace_back(name); }
   void StopAll() override { heard.emplace_back("silence"); }
 
-  // The stand-ins of the three windows, each fresh from its layout when it
-  // loads. What shows of one is a row of fixed places, the window itself
-  // first, then its parts, "" where nothing shows; no row while it is hidden.
+  // The three windows, fresh on each load. What shows of one is a row of
+  // fixed places, the window first, "" where nothing shows; none while hidden.
   struct Form : Window {
     Form(ScriptedRun& run, const char* name) : name(name), run_(run) { run.forms_.push_back(this); }
     void Show() override { Use(), shown = true; }
@@ -159,8 +152,6 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
     ScriptedRun& run_;
   };
 
-  // The game window, with what shows of it also at hand for the rules'
-  // checks: the portrait, the icon, the lamps.
   struct Game : Form, GameWindow {
     using Form::Form;
     void Show() override { Form::Show(); }
@@ -273,10 +264,9 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
   std::vector<std::string> told;     // what a screen reader was told, in order
   SeededRandom random;
 
-  // A pass's time as the lines give it: pass 25 is "2.5" seconds.
+  // Pass 25 is "2.5" seconds.
   static std::string Time(int pass) { return std::to_string(pass / 10) + "." + std::to_string(pass % 10); }
-  // Writes down what the player notices now, at the time of this pass:
-  // first what went, then what shows anew or otherwise.
+  // First what went, then what shows anew or otherwise.
   void Notice() {
     const std::string at = Time(pass_) + " ";
     std::vector<std::vector<std::string>> now;
@@ -298,15 +288,9 @@ class ScriptedRun : public EventSource, public Windows, public WaveOutput {
 
  private:
   void Load(Form& form) {
-    if (form.loaded) return;
-    form.Fresh();
-    form.loaded = true;
+    if (!form.loaded) form.Fresh(), form.loaded = true;
   }
-  void Unload(Form& form) {
-    form.Use();
-    form.loaded = false;
-    form.Fresh();
-  }
+  void Unload(Form& form) { form.Use(), form.loaded = false, form.Fresh(); }
 
   std::multimap<int, std::function<void()>> plan_;
   int pass_ = 0;
