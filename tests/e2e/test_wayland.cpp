@@ -1,14 +1,9 @@
-// The real program natively on a headless Wayland compositor (sway, under
-// tests/support/on-private-wayland) through Qt's Wayland plugin, as a
-// player on GNOME or Plasma meets it. Each row plays one game as far as
-// its phase and closes it there through the compositor: the program must
-// end at once with status 0, as Qt's plugin hands that close over as a
-// plain close(). On the way: the title's caption and the app id (the
-// same for every window); the stage message of 1-A, in the frame sway draws and in the
-// one Qt draws itself; and a game by keyboard: Alt+S once the start button
-// takes, a bump above the start, the steps along the lit cave (read off the
-// screen) to the goal, the dark stage's message, Escape, GAME OVER and the
-// title again.
+// The real program through Qt's Wayland plugin on a headless sway, as a
+// player on GNOME or Plasma meets it. Each row plays a game by keyboard as
+// far as its phase (Alt+S, a bump, the lit cave read off the screen to its
+// goal, 1-B's message, Escape, the title again), in sway's frame or Qt's,
+// and closes it there through the compositor: the program must end at once
+// with status 0. On the way: the caption and the app id.
 #include <QtTest>
 
 #include <QImage>
@@ -43,13 +38,11 @@ QByteArray Output(const QString& program, const QStringList& args) {
   return tool.readAllStandardOutput();
 }
 
-// Types wtype's `keys` on a virtual keyboard of their own; such a
-// keyboard's first press can be lost, so a Shift that does nothing leads.
+// A virtual keyboard's first press can be lost: a Shift that does nothing leads.
 void Keys(const QStringList& keys) { Output("wtype", QStringList{"-k", "Shift_L", "-s", "60"} + keys); }
 
 // A window as sway shows it: caption, app id, its client area on the
-// screen, whoever draws the frame around it, and whether the window holds
-// all of that area.
+// screen, and whether the window holds all of that area.
 struct View {
   QString name, appId;
   QRect client;
@@ -77,9 +70,8 @@ std::optional<View> Find(QSize client) {
   return found;
 }
 
-// What the client area of the window of that size shows now, nothing while
-// the window cuts it short; sway may still move a window that has just
-// appeared.
+// What the client area of the window of that size shows now; nothing while
+// the window cuts it short.
 QImage Shot(QSize client) {
   const std::optional<View> view = Find(client);
   return view && view->whole ? QImage::fromData(Output("grim", {"-t", "ppm", "-"}), "PPM").copy(view->client)
@@ -106,8 +98,7 @@ QStringList KeysToTheGoal(const QImage& shot) {
       {zupi::kKeyLeft, "Left"}, {zupi::kKeyRight, "Right"}, {zupi::kKeyUp, "Up"}, {zupi::kKeyDown, "Down"}};
   QStringList keys;
   for (zupi::Integer key : zupi::test::WayToGoal(passage, zupi::kStartX, zupi::kStartY))
-    keys << "-k" << names.at(key) << "-s"
-         << "40";
+    keys += {"-k", names.at(key), "-s", "40"};
   return keys;
 }
 

@@ -1,6 +1,5 @@
-// The icon the build derives from the program icon: the Windows icon, a
-// classic 24-bit icon whose colours and mask give back the program icon
-// exactly.
+// The Windows icon the build derives: a classic 24-bit icon whose colours
+// and mask give back the program icon exactly.
 #include <QFile>
 #include <QImage>
 #include <QtEndian>

@@ -1,7 +1,5 @@
-// The stored pictures: reactions that differ from the normal picture only
-// in Zupi's face (and, when winking, her raised arm), and that the files,
-// the menu icons and the scalable icon are what the drawings paint now
-// (the windows' test holds what they look like on screen, at two scales).
+// The stored pictures and icons are what the drawings paint now, and the
+// reactions differ from the normal picture only in Zupi's face (and arm).
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -18,7 +16,6 @@ namespace {
 
 using zupi::Picture;
 
-// The file name of a picture of the game.
 QString File(Picture picture) {
   const std::string_view name = zupi::PictureFileName(picture);
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -77,9 +74,7 @@ class TestPictures : public QObject {
     QCOMPARE(inArm > 0, armRaised);
   }
 
-  // The stored files are what the drawings paint now: a drawing changed
-  // without painting the files again (or the reverse) fails here. A few
-  // edge pixels may differ slightly where another Qt rasterises an edge.
+  // A drawing changed without painting the files again, or the reverse.
   void storedPicturesAreWhatTheDrawingsPaint_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QImage>("painted");

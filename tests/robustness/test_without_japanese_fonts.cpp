@@ -1,8 +1,5 @@
-// The windows on a desktop without any Japanese font. CTest runs this with
-// FONTCONFIG_FILE pointing at a configuration that knows only DejaVu, so the
-// layouts' Japanese faces and their substitutes (IPAPGothic, Noto Sans CJK
-// JP) all miss. Every label must still draw its caption in whatever face is
-// left.
+// The windows on a desktop without any Japanese font (CTest's fontconfig
+// knows only DejaVu): every label must still draw its caption.
 #include <QtTest>
 
 #include <QFontDatabase>
@@ -45,8 +42,6 @@ class WithoutJapaneseFontsTest : public QObject {
     QVERIFY(!QFontInfo(DesignFont(QStringLiteral("ＭＳ Ｐゴシック"), 9, false)).family().isEmpty());
   }
 
-  // A label whose face is missing must fall back to a face that exists
-  // rather than draw nothing.
   void everyLabelShowsItsText() {
     test::QtRun run;
     QList<LabelControl*> labels;

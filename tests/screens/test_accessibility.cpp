@@ -1,7 +1,4 @@
-// What a screen reader finds in the windows, asked in-process: the game
-// window lists only what a sighted player sees, each named; a cell tells
-// its place and what can be seen of it; with no reader listening the
-// game's news change nothing. The OK button reads the certificate.
+// What a screen reader finds in the windows, asked in-process.
 #include <QAccessible>
 #include <QPushButton>
 #include <QtTest>

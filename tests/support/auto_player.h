@@ -13,10 +13,8 @@
 
 namespace zupi::test {
 
-// The arrows of a shortest path from (fromX, fromY), the player's cell
-// unless given, to column 19 over the cells `passage` takes (the cave's passage
-// unless given: a test on the real program reads it off the screen); empty
-// when there is none.
+// The arrows of a shortest path to column 19 over the cells `passage` takes
+// (CaveMap's unless given), from the player's cell unless given; empty if none.
 inline std::vector<Integer> WayToGoal(const std::function<bool(int, int)>& passage = {}, int fromX = PosX,
                                       int fromY = PosY) {
   constexpr int dx[] = {1, 0, 0, -1}, dy[] = {0, -1, 1, 0};

@@ -1,5 +1,5 @@
-// Caves as text, one string per board row ('#' passage, '.' rock), so tests
-// can state a whole expected cave at a glance and print a readable diff.
+// Caves as text, one string per board row ('#' passage, '.' rock), to read
+// at a glance and to diff.
 #pragma once
 
 #include <initializer_list>

@@ -1,5 +1,4 @@
-// Drives the real windows from inside the game's own waits: key presses
-// into the board, clicks, and a close by the user.
+// Drives the real windows from inside the game's own waits.
 #pragma once
 
 #include <QApplication>
@@ -21,8 +20,7 @@ inline Qt::Key QtKey(Integer code) {
   return keys.value(code, Qt::Key_unknown);
 }
 
-// Presses the key with this code on the board of the run's game window; a
-// code without a Qt key is pressed as Space.
+// Presses a code's key on the game window's board; one without, as Space.
 inline void Press(const QtRun& run, Integer code) {
   const Qt::Key key = QtKey(code);
   QTest::keyClick(Control<QWidget>(run.forms.form1(), "Picture1"), key == Qt::Key_unknown ? Qt::Key_Space : key);

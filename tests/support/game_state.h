@@ -1,7 +1,5 @@
-// For runs of the game in tests: the game state back at its program-start
-// value (all zero, all rock), so each case starts from a fresh run, and the
-// exception by which a test's event source ends Main, which in the real
-// program never returns.
+// The game state as at program start, and the exception by which a test's
+// event source ends Main, which in the real program never returns.
 #pragma once
 
 #include "game/zupi.h"

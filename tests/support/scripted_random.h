@@ -1,8 +1,5 @@
-// Random sequences for tests. ScriptedRandom hands out a scripted list of
-// draws, for tests that need an exact cave or candle; running past the end
-// of the script is a test fault, so it records that instead of inventing
-// values. SeededRandom is the game's own sequence with a fixed seed, which
-// Main's Randomize leaves as it is, so a whole run repeats.
+// Random sequences for tests: a scripted list of draws that records a run
+// past its end, and the game's own sequence that Randomize leaves seeded.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,5 @@
-// What the tests and the benchmark look for in the real windows, in pixels
-// at scale 1: the client areas by which they tell the windows apart, and
-// the points they look at. Taken from the layouts, never written again.
+// Where tests and the benchmark look in the real windows, in pixels at
+// scale 1, taken from the layouts: client areas, and the points they check.
 #pragma once
 
 #include <QPoint>
