@@ -4,7 +4,7 @@
 // and kept for the session.
 //
 // A step is heard one period and the server's buffer after its key: 256
-// samples (5.8 ms) a period, and 12 ms in the server where the threads
+// samples (5.3 ms) a period, and 12 ms in the server where the threads
 // below can run real-time, 60 ms where not (see PrepareSoundEnvironment).
 // So short a period holds only with a callback that runs as soon as it is
 // due, so its thread is made real-time, as a sound server's own threads
@@ -69,7 +69,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kRate = 44100;
+// PipeWire's rate, and most sound cards': a stream at any other goes
+// through the server's resampler, which holds every step back a little
+// more (2 ms through pipewire-pulse, 2 to 3 ms through SDL's PipeWire
+// driver, and steadier). The sounds are converted to it once, on loading.
+constexpr int kRate = 48000;
 constexpr auto kFirstRetry = std::chrono::milliseconds(500);
 constexpr auto kLastRetry = std::chrono::seconds(4);
 constexpr auto kStartUpGrace = std::chrono::milliseconds(400);
