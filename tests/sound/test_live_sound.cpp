@@ -92,6 +92,43 @@ class LiveSoundTest : public QObject {
   }
   void cleanup() { player_.reset(), pulse_.reset(), cwd_.reset(); }
 
+  // Mixers list the stream under the game's name and icon, and a PipeWire
+  // desktop hears it through its Pulse server, as the game's own choice of
+  // SDL's drivers says (SDL 3 alone would take its PipeWire driver). Where
+  // the system grants real-time scheduling, the threads a step passes
+  // through get it, so that a busy machine cannot starve them: SDL's
+  // callback, and the one on which newer SDL talks to the Pulse server.
+  // First, before SDL has started in this process: SDL 3 keeps a copy of
+  // the environment, in which an SDL_AUDIODRIVER removed later still counts.
+  void theStreamIsCalledGrotzelAndKeepsTime() {
+    qunsetenv("SDL_AUDIODRIVER");
+    // Recorded, the null sink keeps to the stream's latency, as a sound
+    // card does; unrecorded, it runs seconds ahead and leaves the first
+    // seconds' callbacks waiting, which the mixer takes for a lost device.
+    test::MonitorRecorder recorder;
+    StartPlayer();
+    QString inputs;
+    for (int i = 0; i < 50 && !inputs.contains("application.name"); ++i) {
+      PlayWave(*player_, kZupiwlkWav);
+      QThread::msleep(100);
+      inputs = test::PrivatePulse::Pactl({"list", "sink-inputs"});
+    }
+    QVERIFY2(inputs.contains("application.name = \"Grotzel\""), qPrintable(inputs));
+    QVERIFY2(inputs.contains("application.icon_name = \"grotzel\""), qPrintable(inputs));
+    if (qgetenv("GROTZEL_TEST_SOUND_SERVER") == "pipewire")
+      QVERIFY2(inputs.contains("client.api = \"pipewire-pulse\""), qPrintable(inputs));
+    rlimit rtprio{};
+    if (geteuid() != 0 && (getrlimit(RLIMIT_RTPRIO, &rtprio) != 0 || rtprio.rlim_cur == 0))
+      QSKIP("no real-time scheduling allowed here");
+    QStringList ordinary{"no callback thread"};
+    for (int i = 0; i < 50 && !ordinary.isEmpty(); ++i) {
+      PlayWave(*player_, kZupiwlkWav);  // the mixer raises the threads when it next wakes
+      QThread::msleep(100);
+      ordinary = OrdinarySoundThreads();
+    }
+    QVERIFY2(ordinary.isEmpty(), qPrintable(ordinary.join(", ")));
+  }
+
   // Each key-down starts the step afresh, at walking pace, when running,
   // and after a burst of auto-repeat, on an idle machine and with both
   // cores busy; rows: steps, gap, burst before them, load. Idle, a step
@@ -236,41 +273,6 @@ class LiveSoundTest : public QObject {
     const std::optional<double> back = FirstHeard(*player_, recorder, 10);
     QVERIFY2(back, "sound came back with the new server");
     qInfo("%s driver: sound back %.2f s after the restart", driver.constData(), *back - restarted);
-  }
-
-  // Mixers list the stream under the game's name and icon, and a PipeWire
-  // desktop hears it through its Pulse server, as the game's own choice of
-  // SDL's drivers says (SDL 3 alone would take its PipeWire driver). Where
-  // the system grants real-time scheduling, the threads a step passes
-  // through get it, so that a busy machine cannot starve them: SDL's
-  // callback, and the one on which newer SDL talks to the Pulse server.
-  void theStreamIsCalledGrotzelAndKeepsTime() {
-    qunsetenv("SDL_AUDIODRIVER");
-    // Recorded, the null sink keeps to the stream's latency, as a sound
-    // card does; unrecorded, it runs seconds ahead and leaves the first
-    // seconds' callbacks waiting, which the mixer takes for a lost device.
-    test::MonitorRecorder recorder;
-    StartPlayer();
-    QString inputs;
-    for (int i = 0; i < 50 && !inputs.contains("application.name"); ++i) {
-      PlayWave(*player_, kZupiwlkWav);
-      QThread::msleep(100);
-      inputs = test::PrivatePulse::Pactl({"list", "sink-inputs"});
-    }
-    QVERIFY2(inputs.contains("application.name = \"Grotzel\""), qPrintable(inputs));
-    QVERIFY2(inputs.contains("application.icon_name = \"grotzel\""), qPrintable(inputs));
-    if (qgetenv("GROTZEL_TEST_SOUND_SERVER") == "pipewire")
-      QVERIFY2(inputs.contains("client.api = \"pipewire-pulse\""), qPrintable(inputs));
-    rlimit rtprio{};
-    if (geteuid() != 0 && (getrlimit(RLIMIT_RTPRIO, &rtprio) != 0 || rtprio.rlim_cur == 0))
-      QSKIP("no real-time scheduling allowed here");
-    QStringList ordinary{"no callback thread"};
-    for (int i = 0; i < 50 && !ordinary.isEmpty(); ++i) {
-      PlayWave(*player_, kZupiwlkWav);  // the mixer raises the threads when it next wakes
-      QThread::msleep(100);
-      ordinary = OrdinarySoundThreads();
-    }
-    QVERIFY2(ordinary.isEmpty(), qPrintable(ordinary.join(", ")));
   }
 
  private:
