@@ -26,7 +26,8 @@ class AccessibilityTest : public QObject {
  private slots:
   void init() {
     zupi::test::ResetGameState();
-    zupi::test::SetCave(zupi::test::Cave({{4, "..................##"}, {5, "###################."}}));
+    zupi::test::SetCave(
+        zupi::test::Cave({{0, "#..................."}, {4, "..................##"}, {5, "###################."}}));
     run = std::make_unique<zupi::test::QtRun>();
     form = run->StillGame();
   }
@@ -60,6 +61,7 @@ class AccessibilityTest : public QObject {
     QTest::newRow("lit, Zupi's goal") << false << QPoint(19, 4) << true << "5行20列、ゴール、通路: 左、岩: 上 下";
     QTest::newRow("lit, passage") << false << QPoint(4, 5) << false << "6行5列、通路";
     QTest::newRow("lit, rock") << false << QPoint(4, 4) << false << "5行5列、岩";
+    QTest::newRow("lit, top row") << false << QPoint(0, 0) << false << "1行1列、通路";
     QTest::newRow("lit, goal") << false << QPoint(19, 4) << false << "5行20列、ゴール";
     QTest::newRow("dark, Zupi's") << true << QPoint(0, 5) << true << "6行1列";
     QTest::newRow("dark, rock") << true << QPoint(4, 4) << false << "5行5列";
